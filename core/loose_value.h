@@ -1,0 +1,49 @@
+#pragma once
+
+#include "locale_separators.h"
+
+#include <initializer_list>
+#include <string>
+#include <variant>
+
+namespace tarvola {
+
+// A working value of the decimal-to-DMS conversion: Empty until something is stored, then a
+// Number or a Text. Text is read as a number only when arithmetic needs it.
+class LooseValue {
+public:
+    LooseValue() = default; // Empty
+    [[nodiscard]] static LooseValue Number(double value) { return LooseValue(value); }
+    [[nodiscard]] static LooseValue Text(std::string value) { return LooseValue(std::move(value)); }
+
+    [[nodiscard]] bool isEmpty() const { return std::holds_alternative<std::monostate>(m_value); }
+    [[nodiscard]] const double* number() const { return std::get_if<double>(&m_value); }
+    [[nodiscard]] const std::string* text() const { return std::get_if<std::string>(&m_value); }
+
+private:
+    explicit LooseValue(double value) : m_value(value) { }
+    explicit LooseValue(std::string value) : m_value(std::move(value)) { }
+
+    std::variant<std::monostate, double, std::string> m_value;
+};
+
+// The value as a number: Empty is 0, Text goes through ParseNumber.
+// Throws ConversionFailure when the Text is not a number.
+[[nodiscard]] double NumericValue(const LooseValue& value, const LocaleSeparators& separators);
+
+// FloorValue of NumericValue. Throws ConversionFailure when the Text is not a number.
+[[nodiscard]] double FloorValue(const LooseValue& value, const LocaleSeparators& separators);
+
+// a - b and a * b as Numbers. Throw ConversionFailure when a Text operand is not a number.
+[[nodiscard]] LooseValue Subtract(const LooseValue& a, const LooseValue& b, const LocaleSeparators& separators);
+[[nodiscard]] LooseValue Multiply(const LooseValue& a, const LooseValue& b, const LocaleSeparators& separators);
+
+// Two Texts join into one Text; any other pair adds as Numbers.
+// Throws ConversionFailure when a Text operand of a numeric addition is not a number.
+[[nodiscard]] LooseValue Add(const LooseValue& a, const LooseValue& b, const LocaleSeparators& separators);
+
+// Joins the pieces in order: Text as it stands, a Number through NumberToText, Empty as nothing.
+// Never fails.
+[[nodiscard]] std::string Join(std::initializer_list<LooseValue> pieces, const LocaleSeparators& separators);
+
+} // namespace tarvola

@@ -1,0 +1,263 @@
+#include "number_text.h"
+
+#include "conversion_failure.h"
+#include "rounded_decimal.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <limits>
+#include <system_error>
+
+namespace tarvola {
+
+namespace {
+
+using detail::RoundedDecimal;
+
+// Exponents beyond this saturate: any of them is far outside the double range either way.
+constexpr long kExponentCap = 1'000'000;
+
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+bool TokenAt(std::string_view text, std::size_t position, std::string_view token)
+{
+    return !token.empty() && text.substr(position).starts_with(token);
+}
+
+std::string_view TrimBlanks(std::string_view text)
+{
+    while (!text.empty() && IsBlank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && IsBlank(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
+
+// The text of a non-finite value; the program itself never produces one.
+std::string NonFiniteText(double x)
+{
+    if (std::isnan(x))
+        return "nan";
+    return x < 0 ? "-inf" : "inf";
+}
+
+// The number as plain ASCII that from_chars reads ("123.45e-6", no sign), with what is needed
+// to tell an overflow from an underflow when from_chars reports the value out of range.
+struct PlainNumber {
+    std::string text;
+    bool negative = false;
+    // Power of ten of the first non-zero digit (0 for "5", -2 for "0,05"); meaningless when
+    // every digit is zero.
+    long order = 0;
+};
+
+PlainNumber ToPlainNumber(std::string_view text, const LocaleSeparators& separators)
+{
+    const std::string_view body = TrimBlanks(text);
+    PlainNumber plain;
+    plain.text.reserve(body.size() + 2);
+    plain.text.push_back('0'); // so that ",5" reads as "0.5"
+
+    std::size_t position = 0;
+    if (position < body.size() && (body[position] == '+' || body[position] == '-')) {
+        plain.negative = body[position] == '-';
+        ++position;
+    }
+
+    bool anyDigit = false;
+    bool inFraction = false;
+    bool seenNonZero = false;
+    long integerDigits = 0; // counted from the first non-zero digit
+    long fractionZeros = 0; // zeros after the separator before the first non-zero digit
+    while (position < body.size()) {
+        const char c = body[position];
+        if (IsDigit(c)) {
+            plain.text.push_back(c);
+            anyDigit = true;
+            if (c != '0')
+                seenNonZero = true;
+            if (!inFraction && seenNonZero)
+                integerDigits = std::min(integerDigits + 1, kExponentCap);
+            else if (inFraction && !seenNonZero)
+                fractionZeros = std::min(fractionZeros + 1, kExponentCap);
+            ++position;
+        } else if (!inFraction && TokenAt(body, position, separators.decimal)) {
+            plain.text.push_back('.');
+            inFraction = true;
+            position += separators.decimal.size();
+        } else if (!inFraction && anyDigit && TokenAt(body, position, separators.group)) {
+            position += separators.group.size();
+        } else {
+            break;
+        }
+    }
+    if (!anyDigit)
+        throw ConversionFailure {};
+    if (plain.text.back() == '.')
+        plain.text.pop_back(); // "5," reads as "5"
+
+    long exponent = 0;
+    if (position < body.size() && (body[position] == 'e' || body[position] == 'E')) {
+        ++position;
+        bool negativeExponent = false;
+        if (position < body.size() && (body[position] == '+' || body[position] == '-')) {
+            negativeExponent = body[position] == '-';
+            ++position;
+        }
+        const std::size_t firstExponentDigit = position;
+        while (position < body.size() && IsDigit(body[position])) {
+            exponent = std::min(exponent * 10 + (body[position] - '0'), kExponentCap);
+            ++position;
+        }
+        if (position == firstExponentDigit)
+            throw ConversionFailure {};
+        if (negativeExponent)
+            exponent = -exponent;
+        char digits[24];
+        const auto written = std::to_chars(std::begin(digits), std::end(digits), exponent);
+        plain.text.push_back('e');
+        plain.text.append(digits, written.ptr);
+    }
+    if (position != body.size())
+        throw ConversionFailure {};
+
+    plain.order = (integerDigits > 0 ? integerDigits - 1 : -(fractionZeros + 1)) + exponent;
+    return plain;
+}
+
+// Adds one unit in the last place of a string of ASCII digits, carrying leftwards.
+void IncrementDigits(std::string& digits)
+{
+    for (auto it = digits.rbegin(); it != digits.rend(); ++it) {
+        if (*it != '9') {
+            ++*it;
+            return;
+        }
+        *it = '0';
+    }
+    digits.insert(digits.begin(), '1');
+}
+
+void AppendZeros(std::string& text, long count)
+{
+    if (count > 0)
+        text.append(static_cast<std::size_t>(count), '0');
+}
+
+std::string ScientificText(const RoundedDecimal& value, const LocaleSeparators& separators)
+{
+    const int count = value.significantDigits();
+    std::string text;
+    if (value.negative)
+        text.push_back('-');
+    text.push_back(value.digits[0]);
+    if (count > 1) {
+        text += separators.decimal;
+        text.append(&value.digits[1], static_cast<std::size_t>(count - 1));
+    }
+    text.push_back('E');
+    text.push_back(value.exponent < 0 ? '-' : '+');
+    const int magnitude = std::abs(value.exponent);
+    if (magnitude < 10)
+        text.push_back('0');
+    text += std::to_string(magnitude);
+    return text;
+}
+
+std::string PositionalText(const RoundedDecimal& value, const LocaleSeparators& separators)
+{
+    const int count = value.significantDigits();
+    std::string text;
+    if (value.negative)
+        text.push_back('-');
+    if (value.exponent >= 0) {
+        const int integerCount = std::min(count, value.exponent + 1);
+        text.append(value.digits.data(), static_cast<std::size_t>(integerCount));
+        AppendZeros(text, value.exponent + 1 - integerCount);
+        if (count > integerCount) {
+            text += separators.decimal;
+            text.append(&value.digits[integerCount], static_cast<std::size_t>(count - integerCount));
+        }
+    } else {
+        text.push_back('0');
+        text += separators.decimal;
+        AppendZeros(text, -value.exponent - 1);
+        text.append(value.digits.data(), static_cast<std::size_t>(count));
+    }
+    return text;
+}
+
+} // namespace
+
+double ParseNumber(std::string_view text, const LocaleSeparators& separators)
+{
+    const PlainNumber plain = ToPlainNumber(text, separators);
+    const char* const first = plain.text.data();
+    const char* const last = first + plain.text.size();
+    double value = 0;
+    const auto [end, error] = std::from_chars(first, last, value, std::chars_format::general);
+    if (error == std::errc::result_out_of_range) {
+        if (plain.order >= 0)
+            throw ConversionFailure {}; // too large for a double
+        value = 0; // too small: reads as zero
+    } else if (error != std::errc {} || end != last) {
+        throw ConversionFailure {};
+    }
+    return plain.negative ? -value : value;
+}
+
+std::int16_t ToInteger16(std::string_view text, const LocaleSeparators& separators)
+{
+    const double value = ParseNumber(text, separators);
+    // Round half to even by hand rather than through the floating-point rounding mode, which
+    // another library could have changed. value - floor(value) is exact wherever it matters.
+    double whole = std::floor(value);
+    const double fraction = value - whole;
+    if (fraction > 0.5 || (fraction == 0.5 && std::fmod(whole, 2.0) != 0.0))
+        whole += 1.0;
+    if (whole < std::numeric_limits<std::int16_t>::min() || whole > std::numeric_limits<std::int16_t>::max())
+        throw ConversionFailure {};
+    return static_cast<std::int16_t>(whole);
+}
+
+std::string NumberToText(double x, const LocaleSeparators& separators)
+{
+    if (!std::isfinite(x))
+        return NonFiniteText(x);
+    if (x == 0)
+        return "0"; // also for -0
+    const RoundedDecimal value = RoundedDecimal::From(x);
+    // Positional notation covers every value the converters produce (1/3600 up to about 181);
+    // beyond it, it would take hundreds of zeros.
+    if (value.exponent >= 15 || value.exponent < -4)
+        return ScientificText(value, separators);
+    return PositionalText(value, separators);
+}
+
+double FloorValue(double x) { return std::floor(x); }
+
+std::string FormatWhole(double x)
+{
+    if (!std::isfinite(x))
+        return NonFiniteText(x);
+    const RoundedDecimal value = RoundedDecimal::From(x);
+    if (value.isZero() || value.exponent < -1)
+        return "0";
+
+    // Round the 15-digit decimal itself, not the double: 13.499999999999998 is 13.5 at 15
+    // digits and must give 14.
+    const int integerCount = std::min(value.exponent + 1, RoundedDecimal::kDigits);
+    std::string whole(value.digits.data(), static_cast<std::size_t>(integerCount));
+    if (integerCount < RoundedDecimal::kDigits && value.digits[integerCount] >= '5')
+        IncrementDigits(whole);
+    AppendZeros(whole, value.exponent + 1 - integerCount);
+    if (whole.empty())
+        return "0"; // below one half: no sign, never "-0"
+    if (value.negative)
+        whole.insert(whole.begin(), '-');
+    return whole;
+}
+
+} // namespace tarvola

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "locale_separators.h"
+
+namespace tarvola::test {
+
+// Comma decimal, dot group (as in de_DE): the locale the default texts are written for.
+inline const LocaleSeparators kCommaDecimal {",", "."};
+// Dot decimal, comma group (as in en_US).
+inline const LocaleSeparators kDotDecimal {".", ","};
+// French: comma decimal, narrow no-break space (U+202F) as group separator.
+inline const LocaleSeparators kFrench {",", "\u202F"};
+// Arabic: U+066B decimal separator, U+066C group separator.
+inline const LocaleSeparators kArabic {"\u066B", "\u066C"};
+
+} // namespace tarvola::test

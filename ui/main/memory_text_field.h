@@ -1,0 +1,35 @@
+#pragma once
+
+#include "field_defaults.h"
+#include "text_field.h"
+
+#include <optional>
+#include <string>
+
+namespace tarvola {
+
+// A text field held in memory, for driving the refresh cycle without a window. Its maximum
+// length counts Unicode characters, as a line edit does for the texts the program writes.
+class MemoryTextField final : public TextField {
+public:
+    explicit MemoryTextField(const FieldDefault& field);
+    MemoryTextField(std::string text, std::optional<int> maxLength);
+
+    [[nodiscard]] std::string text() const override { return m_text; }
+    void write(std::string_view text) override;
+
+    // Puts text in as a user would: whole, ignoring the length limit, without counting a write.
+    void type(std::string text) { m_text = std::move(text); }
+    [[nodiscard]] int writeCount() const { return m_writeCount; }
+
+private:
+    std::string m_text;
+    std::optional<int> m_maxLength;
+    int m_writeCount = 0;
+};
+
+// The first maxLength Unicode characters of UTF-8 text; bytes that are not valid UTF-8 count
+// as one character each.
+[[nodiscard]] std::string_view LeadingCharacters(std::string_view utf8, int maxLength);
+
+} // namespace tarvola

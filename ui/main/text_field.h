@@ -1,0 +1,22 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace tarvola {
+
+// One text field as the refresh cycle sees it; the window adapts QLineEdit to it, tests use
+// an in-memory model.
+class TextField {
+public:
+    virtual ~TextField() = default;
+
+    // The text as the user last left it, in UTF-8.
+    [[nodiscard]] virtual std::string text() const = 0;
+
+    // Replaces the whole text. A field with a maximum length keeps only that many leading
+    // characters, silently. The write happens even when the text is unchanged.
+    virtual void write(std::string_view text) = 0;
+};
+
+} // namespace tarvola
