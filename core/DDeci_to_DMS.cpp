@@ -1,6 +1,5 @@
 #include "DDeci_to_DMS.h"
 
-#include "conversion_failure.h"
 #include "number_text.h"
 
 namespace tarvola::DDeci_to_DMS {
@@ -11,27 +10,30 @@ namespace {
 constexpr std::string_view kFullMinuteOfSeconds = "60";
 constexpr double kMinutesPerDegree = 60;
 
+const LooseValue kSixty = LooseValue::Number(60);
+const LooseValue kLeadingBlank = LooseValue::Text(" ");
+const LooseValue kDegreeSign = LooseValue::Text("\u00B0 ");
+const LooseValue kMinuteSign = LooseValue::Text("' ");
+const LooseValue kSecondSign = LooseValue::Text("\"");
+
 } // namespace
 
 std::string DeciToDMS(const LooseValue& value, const LocaleSeparators& separators)
 {
-    // Each working value is written by one step only; a step that fails leaves it Empty and
-    // the next step runs anyway.
+    // Steps 1 and 2 fail together, exactly when the value is not a number; each working value
+    // is written by one step only, so a failed step leaves it Empty and the next step runs anyway.
     LooseValue degrees;
     LooseValue minutesExact;
-    try {
-        degrees = LooseValue::Number(FloorValue(value, separators));
-    } catch (const ConversionFailure&) {
-    }
-    try {
-        minutesExact = Multiply(Subtract(value, degrees, separators), LooseValue::Number(60), separators);
-    } catch (const ConversionFailure&) {
+    if (const std::optional<double> number = TryNumericValue(value, separators)) {
+        const LooseValue numeric = LooseValue::Number(*number);
+        degrees = LooseValue::Number(FloorValue(*number));
+        minutesExact = Multiply(Subtract(numeric, degrees, separators), kSixty, separators);
     }
 
     // From here on every operand is Empty or a Number, so nothing can fail.
     double wholeMinutes = FloorValue(minutesExact, separators);
     const LooseValue secondsExact =
-        Multiply(Subtract(minutesExact, LooseValue::Number(wholeMinutes), separators), LooseValue::Number(60), separators);
+        Multiply(Subtract(minutesExact, LooseValue::Number(wholeMinutes), separators), kSixty, separators);
     std::string seconds = FormatWhole(*secondsExact.number());
 
     // Rounding can reach a full minute (1,15 would otherwise read 1° 8' 60"); carry it so that
@@ -46,10 +48,9 @@ std::string DeciToDMS(const LooseValue& value, const LocaleSeparators& separator
         }
     }
 
-    const LooseValue secondsPiece = Add(LooseValue::Text(std::move(seconds)), LooseValue::Text("\""), separators);
-    return Join({LooseValue::Text(" "), degrees, LooseValue::Text("\u00B0 "), LooseValue::Number(wholeMinutes),
-                 LooseValue::Text("' "), secondsPiece},
-                separators);
+    const LooseValue minutesPiece = LooseValue::Number(wholeMinutes);
+    const LooseValue secondsPiece = Add(LooseValue::Text(std::move(seconds)), kSecondSign, separators);
+    return Join({kLeadingBlank, degrees, kDegreeSign, minutesPiece, kMinuteSign, secondsPiece}, separators);
 }
 
 } // namespace tarvola::DDeci_to_DMS

@@ -1,31 +1,17 @@
 #include "loose_value.h"
 
+#include "conversion_failure.h"
 #include "number_text.h"
 
 namespace tarvola {
 
-double NumericValue(const LooseValue& value, const LocaleSeparators& separators)
+std::optional<double> TryNumericValue(const LooseValue& value, const LocaleSeparators& separators)
 {
     if (const double* number = value.number())
         return *number;
     if (const std::string* text = value.text())
-        return ParseNumber(*text, separators);
-    return 0;
-}
-
-double FloorValue(const LooseValue& value, const LocaleSeparators& separators)
-{
-    return FloorValue(NumericValue(value, separators));
-}
-
-LooseValue Subtract(const LooseValue& a, const LooseValue& b, const LocaleSeparators& separators)
-{
-    return LooseValue::Number(NumericValue(a, separators) - NumericValue(b, separators));
-}
-
-LooseValue Multiply(const LooseValue& a, const LooseValue& b, const LocaleSeparators& separators)
-{
-    return LooseValue::Number(NumericValue(a, separators) * NumericValue(b, separators));
+        return TryParseNumber(*text, separators);
+    return 0.0;
 }
 
 LooseValue Add(const LooseValue& a, const LooseValue& b, const LocaleSeparators& separators)
@@ -35,10 +21,10 @@ LooseValue Add(const LooseValue& a, const LooseValue& b, const LocaleSeparators&
     return LooseValue::Number(NumericValue(a, separators) + NumericValue(b, separators));
 }
 
-std::string Join(std::initializer_list<LooseValue> pieces, const LocaleSeparators& separators)
+std::string Join(std::initializer_list<std::reference_wrapper<const LooseValue>> pieces,
+                 const LocaleSeparators& separators)
 {
     std::string joined;
-    joined.reserve(32);
     for (const LooseValue& piece : pieces) {
         if (const double* number = piece.number())
             joined += NumberToText(*number, separators);

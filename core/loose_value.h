@@ -1,8 +1,12 @@
 #pragma once
 
+#include "conversion_failure.h"
 #include "locale_separators.h"
+#include "number_text.h"
 
+#include <functional>
 #include <initializer_list>
+#include <optional>
 #include <string>
 #include <variant>
 
@@ -27,16 +31,36 @@ private:
     std::variant<std::monostate, double, std::string> m_value;
 };
 
+// NumericValue with no value instead of ConversionFailure.
+[[nodiscard]] std::optional<double> TryNumericValue(const LooseValue& value, const LocaleSeparators& separators);
+
 // The value as a number: Empty is 0, Text goes through ParseNumber.
 // Throws ConversionFailure when the Text is not a number.
-[[nodiscard]] double NumericValue(const LooseValue& value, const LocaleSeparators& separators);
+// Kept inline, with the arithmetic below: the decimal-to-DMS conversion runs them on every tick.
+[[nodiscard]] inline double NumericValue(const LooseValue& value, const LocaleSeparators& separators)
+{
+    if (const double* number = value.number())
+        return *number;
+    if (const std::optional<double> number = TryNumericValue(value, separators))
+        return *number;
+    throw ConversionFailure {};
+}
 
 // FloorValue of NumericValue. Throws ConversionFailure when the Text is not a number.
-[[nodiscard]] double FloorValue(const LooseValue& value, const LocaleSeparators& separators);
+[[nodiscard]] inline double FloorValue(const LooseValue& value, const LocaleSeparators& separators)
+{
+    return FloorValue(NumericValue(value, separators));
+}
 
 // a - b and a * b as Numbers. Throw ConversionFailure when a Text operand is not a number.
-[[nodiscard]] LooseValue Subtract(const LooseValue& a, const LooseValue& b, const LocaleSeparators& separators);
-[[nodiscard]] LooseValue Multiply(const LooseValue& a, const LooseValue& b, const LocaleSeparators& separators);
+[[nodiscard]] inline LooseValue Subtract(const LooseValue& a, const LooseValue& b, const LocaleSeparators& separators)
+{
+    return LooseValue::Number(NumericValue(a, separators) - NumericValue(b, separators));
+}
+[[nodiscard]] inline LooseValue Multiply(const LooseValue& a, const LooseValue& b, const LocaleSeparators& separators)
+{
+    return LooseValue::Number(NumericValue(a, separators) * NumericValue(b, separators));
+}
 
 // Two Texts join into one Text; any other pair adds as Numbers.
 // Throws ConversionFailure when a Text operand of a numeric addition is not a number.
@@ -44,6 +68,7 @@ private:
 
 // Joins the pieces in order: Text as it stands, a Number through NumberToText, Empty as nothing.
 // Never fails.
-[[nodiscard]] std::string Join(std::initializer_list<LooseValue> pieces, const LocaleSeparators& separators);
+[[nodiscard]] std::string Join(std::initializer_list<std::reference_wrapper<const LooseValue>> pieces,
+                               const LocaleSeparators& separators);
 
 } // namespace tarvola

@@ -53,7 +53,7 @@ struct PlainNumber {
     long order = 0;
 };
 
-PlainNumber ToPlainNumber(std::string_view text, const LocaleSeparators& separators)
+std::optional<PlainNumber> ToPlainNumber(std::string_view text, const LocaleSeparators& separators)
 {
     const std::string_view body = TrimBlanks(text);
     PlainNumber plain;
@@ -94,7 +94,7 @@ PlainNumber ToPlainNumber(std::string_view text, const LocaleSeparators& separat
         }
     }
     if (!anyDigit)
-        throw ConversionFailure {};
+        return std::nullopt;
     if (plain.text.back() == '.')
         plain.text.pop_back(); // "5," reads as "5"
 
@@ -112,7 +112,7 @@ PlainNumber ToPlainNumber(std::string_view text, const LocaleSeparators& separat
             ++position;
         }
         if (position == firstExponentDigit)
-            throw ConversionFailure {};
+            return std::nullopt;
         if (negativeExponent)
             exponent = -exponent;
         char digits[24];
@@ -121,7 +121,7 @@ PlainNumber ToPlainNumber(std::string_view text, const LocaleSeparators& separat
         plain.text.append(digits, written.ptr);
     }
     if (position != body.size())
-        throw ConversionFailure {};
+        return std::nullopt;
 
     plain.order = (integerDigits > 0 ? integerDigits - 1 : -(fractionZeros + 1)) + exponent;
     return plain;
@@ -191,35 +191,53 @@ std::string PositionalText(const RoundedDecimal& value, const LocaleSeparators& 
 
 } // namespace
 
-double ParseNumber(std::string_view text, const LocaleSeparators& separators)
+std::optional<double> TryParseNumber(std::string_view text, const LocaleSeparators& separators)
 {
-    const PlainNumber plain = ToPlainNumber(text, separators);
-    const char* const first = plain.text.data();
-    const char* const last = first + plain.text.size();
+    const std::optional<PlainNumber> plain = ToPlainNumber(text, separators);
+    if (!plain)
+        return std::nullopt;
+    const char* const first = plain->text.data();
+    const char* const last = first + plain->text.size();
     double value = 0;
     const auto [end, error] = std::from_chars(first, last, value, std::chars_format::general);
     if (error == std::errc::result_out_of_range) {
-        if (plain.order >= 0)
-            throw ConversionFailure {}; // too large for a double
+        if (plain->order >= 0)
+            return std::nullopt; // too large for a double
         value = 0; // too small: reads as zero
     } else if (error != std::errc {} || end != last) {
-        throw ConversionFailure {};
+        return std::nullopt;
     }
-    return plain.negative ? -value : value;
+    return plain->negative ? -value : value;
+}
+
+double ParseNumber(std::string_view text, const LocaleSeparators& separators)
+{
+    if (const std::optional<double> value = TryParseNumber(text, separators))
+        return *value;
+    throw ConversionFailure {};
+}
+
+std::optional<std::int16_t> TryToInteger16(std::string_view text, const LocaleSeparators& separators)
+{
+    const std::optional<double> value = TryParseNumber(text, separators);
+    if (!value)
+        return std::nullopt;
+    // Round half to even by hand rather than through the floating-point rounding mode, which
+    // another library could have changed. value - floor(value) is exact wherever it matters.
+    double whole = std::floor(*value);
+    const double fraction = *value - whole;
+    if (fraction > 0.5 || (fraction == 0.5 && std::fmod(whole, 2.0) != 0.0))
+        whole += 1.0;
+    if (whole < std::numeric_limits<std::int16_t>::min() || whole > std::numeric_limits<std::int16_t>::max())
+        return std::nullopt;
+    return static_cast<std::int16_t>(whole);
 }
 
 std::int16_t ToInteger16(std::string_view text, const LocaleSeparators& separators)
 {
-    const double value = ParseNumber(text, separators);
-    // Round half to even by hand rather than through the floating-point rounding mode, which
-    // another library could have changed. value - floor(value) is exact wherever it matters.
-    double whole = std::floor(value);
-    const double fraction = value - whole;
-    if (fraction > 0.5 || (fraction == 0.5 && std::fmod(whole, 2.0) != 0.0))
-        whole += 1.0;
-    if (whole < std::numeric_limits<std::int16_t>::min() || whole > std::numeric_limits<std::int16_t>::max())
-        throw ConversionFailure {};
-    return static_cast<std::int16_t>(whole);
+    if (const std::optional<std::int16_t> value = TryToInteger16(text, separators))
+        return *value;
+    throw ConversionFailure {};
 }
 
 std::string NumberToText(double x, const LocaleSeparators& separators)
@@ -228,6 +246,12 @@ std::string NumberToText(double x, const LocaleSeparators& separators)
         return NonFiniteText(x);
     if (x == 0)
         return "0"; // also for -0
+    if (std::abs(x) < 1e15 && x == std::trunc(x)) {
+        // Whole numbers below 1e15 have at most 15 digits: written exactly, and much faster.
+        char digits[24];
+        const auto written = std::to_chars(std::begin(digits), std::end(digits), static_cast<long long>(x));
+        return std::string(digits, written.ptr);
+    }
     const RoundedDecimal value = RoundedDecimal::From(x);
     // Positional notation covers every value the converters produce (1/3600 up to about 181);
     // beyond it, it would take hundreds of zeros.
@@ -242,6 +266,18 @@ std::string FormatWhole(double x)
 {
     if (!std::isfinite(x))
         return NonFiniteText(x);
+    const double magnitude = std::abs(x);
+    if (magnitude < 1e15) {
+        // Rounding to 15 digits moves x by at most 5e-15 * |x|. Away from a half, that cannot
+        // change the whole number, so the exact decimal step below is only needed near one.
+        const double below = std::floor(magnitude);
+        const double fraction = magnitude - below;
+        if (std::abs(fraction - 0.5) > 1e-14 * std::max(magnitude, 1.0)) {
+            const long long whole = static_cast<long long>(below) + (fraction > 0.5 ? 1 : 0);
+            return std::to_string(x < 0 ? -whole : whole); // a whole of 0 has no sign
+        }
+    }
+
     const RoundedDecimal value = RoundedDecimal::From(x);
     if (value.isZero() || value.exponent < -1)
         return "0";

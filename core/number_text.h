@@ -3,6 +3,7 @@
 #include "locale_separators.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -15,10 +16,17 @@ namespace tarvola {
 // Throws ConversionFailure on any other text, and on values beyond the double range.
 [[nodiscard]] double ParseNumber(std::string_view text, const LocaleSeparators& separators);
 
+// ParseNumber for callers that meet non-numbers all the time (fields mid-typing): no value
+// instead of ConversionFailure.
+[[nodiscard]] std::optional<double> TryParseNumber(std::string_view text, const LocaleSeparators& separators);
+
 // ParseNumber, then rounded to the nearest whole number with exact halves going to the even
 // neighbour (2.5 -> 2, 3.5 -> 4, -2.5 -> -2).
 // Throws ConversionFailure when ParseNumber does, or when the result lies outside int16_t.
 [[nodiscard]] std::int16_t ToInteger16(std::string_view text, const LocaleSeparators& separators);
+
+// ToInteger16 with no value instead of ConversionFailure.
+[[nodiscard]] std::optional<std::int16_t> TryToInteger16(std::string_view text, const LocaleSeparators& separators);
 
 // Writes x rounded to 15 significant digits: positional notation ("45,5125", "-9,5",
 // "0,000277777777777778") with trailing fractional zeros removed; scientific notation

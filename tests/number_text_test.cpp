@@ -162,6 +162,10 @@ TEST(FormatWhole, RoundsTheFifteenDigitValueHalfAwayFromZero)
         {59.5, "60"},
         {0.5, "1"},
         {13.499999999999998, "14"}, // 13.5 at 15 digits
+        {2.4999999999999996, "3"},  // likewise 2.5 at 15 digits
+        {2.4999999999999, "2"},     // a true fraction below the half
+        {100000000000000.5, "100000000000000"}, // 15 digits leave no fraction to round
+        {-59.5000000000001, "-60"},
         {9.5, "10"},
         {0.05, "0"},
         {0, "0"},

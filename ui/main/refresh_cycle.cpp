@@ -14,11 +14,8 @@ namespace {
 // (empty, a lone minus) must never be reset.
 bool ReadsBelow(const TextField& field, double bound, const LocaleSeparators& separators)
 {
-    try {
-        return ParseNumber(field.text(), separators) < bound;
-    } catch (const ConversionFailure&) {
-        return true;
-    }
+    const std::optional<double> value = TryParseNumber(field.text(), separators);
+    return !value || *value < bound;
 }
 
 void RefreshDegreesSide(const RefreshFields& fields, const LocaleSeparators& separators)
@@ -27,14 +24,20 @@ void RefreshDegreesSide(const RefreshFields& fields, const LocaleSeparators& sep
         fields.Text1.write(kDegreesResetText);
         return;
     }
+    // Seconds first, then minutes, then degrees: the order the conversion has always used. Any
+    // of them not a 16-bit whole number leaves Text4 with its last value.
+    const auto seconds = TryToInteger16(fields.Text3.text(), separators);
+    if (!seconds)
+        return;
+    const auto minutes = TryToInteger16(fields.Text2.text(), separators);
+    if (!minutes)
+        return;
+    const auto degrees = TryToInteger16(fields.Text1.text(), separators);
+    if (!degrees)
+        return;
     try {
-        // Seconds first, then minutes, then degrees: the order the conversion has always used.
-        const auto seconds = ToInteger16(fields.Text3.text(), separators);
-        const auto minutes = ToInteger16(fields.Text2.text(), separators);
-        const auto degrees = ToInteger16(fields.Text1.text(), separators);
-        fields.Text4.write(NumberToText(DegDMS_to_DegDeci::DMSToDeci(degrees, minutes, seconds), separators));
+        fields.Text4.write(NumberToText(DegDMS_to_DegDeci::DMSToDeci(*degrees, *minutes, *seconds), separators));
     } catch (const ConversionFailure&) {
-        // Text4 keeps its last value until the inputs read as numbers again.
     }
 }
 

@@ -1,0 +1,78 @@
+// Cost of the conversion core and of one refresh tick over in-memory fields.
+#include "DDeci_to_DMS.h"
+#include "DegDMS_to_DegDeci.h"
+#include "field_defaults.h"
+#include "memory_text_field.h"
+#include "number_text.h"
+#include "refresh_cycle.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+using namespace tarvola;
+
+const LocaleSeparators kCommaDecimal {",", "."};
+
+void BM_ParseNumber(benchmark::State& state)
+{
+    for (auto _ : state)
+        benchmark::DoNotOptimize(ParseNumber("12,5825", kCommaDecimal));
+}
+BENCHMARK(BM_ParseNumber);
+
+void BM_NumberToText(benchmark::State& state)
+{
+    double value = 10.333333333333334;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(value);
+        benchmark::DoNotOptimize(NumberToText(value, kCommaDecimal));
+    }
+}
+BENCHMARK(BM_NumberToText);
+
+void BM_DMSToDeci(benchmark::State& state)
+{
+    std::int16_t degrees = 45, minutes = 30, seconds = 45;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(degrees);
+        benchmark::DoNotOptimize(DegDMS_to_DegDeci::DMSToDeci(degrees, minutes, seconds));
+    }
+}
+BENCHMARK(BM_DMSToDeci);
+
+void BM_DeciToDMS(benchmark::State& state)
+{
+    const LooseValue value = LooseValue::Text("12,5825");
+    for (auto _ : state)
+        benchmark::DoNotOptimize(DDeci_to_DMS::DeciToDMS(value, kCommaDecimal));
+}
+BENCHMARK(BM_DeciToDMS);
+
+// A typical tick: both sides convert, both results are written.
+void BM_RefreshTick(benchmark::State& state)
+{
+    MemoryTextField text1 {"45", 3}, text2 {"30", 2}, text3 {"45", 2};
+    MemoryTextField text4 {kText4Default}, text5 {"12,5825", 9}, text6 {kText6Default};
+    const RefreshFields fields {text1, text2, text3, text4, text5, text6};
+    for (auto _ : state)
+        RunRefreshTick(fields, kCommaDecimal);
+    benchmark::DoNotOptimize(text6.text());
+}
+BENCHMARK(BM_RefreshTick);
+
+// The dearest tick: every input is mid-typing and fails to parse, so failures are thrown.
+void BM_RefreshTickAllFailing(benchmark::State& state)
+{
+    MemoryTextField text1 {"-", 3}, text2 {"", 2}, text3 {"", 2};
+    MemoryTextField text4 {kText4Default}, text5 {"abc", 9}, text6 {kText6Default};
+    const RefreshFields fields {text1, text2, text3, text4, text5, text6};
+    for (auto _ : state)
+        RunRefreshTick(fields, kCommaDecimal);
+    benchmark::DoNotOptimize(text6.text());
+}
+BENCHMARK(BM_RefreshTickAllFailing);
+
+} // namespace
+
+BENCHMARK_MAIN();

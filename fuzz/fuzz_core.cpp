@@ -1,0 +1,94 @@
+// Feeds arbitrary bytes to the number-text rules, the decimal-to-DMS conversion and a whole
+// refresh tick, under the four kinds of locale separators the program meets, and checks the
+// promises that hold for every input.
+#include "DDeci_to_DMS.h"
+#include "conversion_failure.h"
+#include "field_defaults.h"
+#include "memory_text_field.h"
+#include "number_text.h"
+#include "refresh_cycle.h"
+
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace {
+
+using namespace tarvola;
+
+const LocaleSeparators kLocales[] = {
+    {",", "."},
+    {".", ","},
+    {",", "\u202F"},
+    {"\u066B", "\u066C"},
+};
+
+void Check(bool promise)
+{
+    if (!promise)
+        std::abort();
+}
+
+void CheckNumberText(std::string_view text, const LocaleSeparators& separators)
+{
+    double value = 0;
+    try {
+        value = ParseNumber(text, separators);
+    } catch (const ConversionFailure&) {
+        return;
+    }
+    Check(std::isfinite(value));
+    const std::string written = NumberToText(value, separators);
+    Check(written != "-0");
+    // What the program writes, it reads back to the same text.
+    Check(NumberToText(ParseNumber(written, separators), separators) == written);
+    Check(FormatWhole(value) != "-0");
+    try {
+        const auto whole = ToInteger16(text, separators);
+        Check(std::abs(whole - value) <= 0.5);
+    } catch (const ConversionFailure&) {
+        Check(!(value > -32768.5 && value < 32767.5));
+    }
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    if (size == 0)
+        return 0;
+    const LocaleSeparators& separators = kLocales[data[0] % std::size(kLocales)];
+    const std::string_view rest(reinterpret_cast<const char*>(data + 1), size - 1);
+
+    // Up to four field texts, separated by newlines.
+    std::vector<std::string> texts;
+    std::size_t start = 0;
+    while (texts.size() < 4) {
+        const std::size_t end = rest.find('\n', start);
+        texts.emplace_back(rest.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start));
+        if (end == std::string_view::npos)
+            break;
+        start = end + 1;
+    }
+    texts.resize(4);
+
+    for (const std::string& text : texts)
+        CheckNumberText(text, separators);
+
+    const std::string dms = DDeci_to_DMS::DeciToDMS(LooseValue::Text(texts[3]), separators);
+    Check(dms.size() >= 8 && dms.front() == ' ' && dms.back() == '"');
+
+    MemoryTextField text1 {kText1Default}, text2 {kText2Default}, text3 {kText3Default};
+    MemoryTextField text4 {kText4Default}, text5 {kText5Default}, text6 {kText6Default};
+    text1.type(texts[0]);
+    text2.type(texts[1]);
+    text3.type(texts[2]);
+    text5.type(texts[3]);
+    RunRefreshTick({text1, text2, text3, text4, text5, text6}, separators);
+    Check(text6.text() == dms || text5.text() == kDecimalResetText);
+    Check(LeadingCharacters(text4.text(), 9) == text4.text());
+    return 0;
+}
