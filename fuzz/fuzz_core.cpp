@@ -11,6 +11,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -43,8 +44,10 @@ void CheckNumberText(std::string_view text, const LocaleSeparators& separators)
     Check(std::isfinite(value));
     const std::string written = NumberToText(value, separators);
     Check(written != "-0");
-    // What the program writes, it reads back to the same text.
-    Check(NumberToText(ParseNumber(written, separators), separators) == written);
+    // What the program writes, it reads back to the same text, except at the very top of the
+    // double range, where 15 digits round up past the largest double.
+    const std::optional<double> back = TryParseNumber(written, separators);
+    Check(back ? NumberToText(*back, separators) == written : std::abs(value) > 1.797693134862315e308);
     Check(FormatWhole(value) != "-0");
     try {
         const auto whole = ToInteger16(text, separators);

@@ -1,0 +1,336 @@
+#include "about_commands.h"
+#include "form_tarvola.h"
+#include "line_edit_field.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QTest>
+#include <QTimer>
+
+namespace tarvola {
+
+// Counts what the main window asks of the About window.
+class AboutSpy final : public AboutCommands {
+public:
+    void showAbout() override { ++shown; }
+    void closeAbout() override { ++closed; }
+    int shown = 0;
+    int closed = 0;
+};
+
+class FormTarvolaTest : public QObject {
+    Q_OBJECT
+
+private:
+    AboutSpy m_about;
+    std::unique_ptr<FormTarvola> m_window;
+
+    QLineEdit* field(const char* name) const { return m_window->findChild<QLineEdit*>(QLatin1String(name)); }
+    void type(const char* name, const QString& text)
+    {
+        QLineEdit* edit = field(name);
+        edit->clear();
+        QTest::keyClicks(edit, text);
+    }
+
+private slots:
+    void init()
+    {
+        m_about = {};
+        m_window = std::make_unique<FormTarvola>(m_about);
+        m_window->centreOnScreen();
+        m_window->show();
+        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    }
+    void cleanup() { m_window.reset(); }
+
+    void framesTheWindowAsAFixedDialog()
+    {
+        QCOMPARE(m_window->windowTitle(), QStringLiteral(" Tarvola v1.1"));
+        const Qt::WindowFlags flags = m_window->windowFlags();
+        QVERIFY(flags & Qt::WindowCloseButtonHint);
+        QVERIFY(!(flags & Qt::WindowMinimizeButtonHint));
+        QVERIFY(!(flags & Qt::WindowMaximizeButtonHint));
+        QCOMPARE(m_window->centralWidget()->size(), QSize(224, 159));
+        QCOMPARE(m_window->size(), QSize(224, 159 + m_window->menuBar()->height()));
+        QCOMPARE(m_window->minimumSize(), m_window->maximumSize());
+    }
+
+    void laysOutEveryControlInLogicalPixels_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QRect>("geometry");
+        // Twips divided by 15, to the nearest pixel.
+        QTest::newRow("Frame1") << "Frame1" << QRect(8, 0, 209, 73);
+        QTest::newRow("Frame2") << "Frame2" << QRect(8, 80, 209, 73);
+        QTest::newRow("Text1") << "Text1" << QRect(8, 40, 33, 19);
+        QTest::newRow("Text2") << "Text2" << QRect(48, 40, 25, 19);
+        QTest::newRow("Text3") << "Text3" << QRect(80, 40, 25, 19);
+        QTest::newRow("Text4") << "Text4" << QRect(120, 40, 73, 19);
+        QTest::newRow("Text5") << "Text5" << QRect(16, 40, 73, 19);
+        QTest::newRow("Text6") << "Text6" << QRect(112, 40, 73, 19);
+        QTest::newRow("Label1(0)") << "Label1_0" << QRect(41, 40, 17, 17);
+        QTest::newRow("Label1(1)") << "Label1_1" << QRect(75, 40, 17, 17);
+        QTest::newRow("Label1(2)") << "Label1_2" << QRect(104, 40, 17, 17);
+        QTest::newRow("Label1(3)") << "Label1_3" << QRect(195, 40, 9, 17);
+        QTest::newRow("Label1(4)") << "Label1_4" << QRect(91, 40, 17, 17);
+    }
+    void laysOutEveryControlInLogicalPixels()
+    {
+        QFETCH(QString, name);
+        QFETCH(QRect, geometry);
+        const QWidget* widget = m_window->findChild<QWidget*>(name);
+        QVERIFY(widget);
+        QCOMPARE(widget->geometry(), geometry);
+    }
+
+    void setsUpEveryField_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("maxLength");
+        QTest::addColumn<bool>("readOnly");
+        QTest::addColumn<QString>("accessibleName");
+        QTest::newRow("Text1") << "Text1" << "000" << 3 << false << "Degrees";
+        QTest::newRow("Text2") << "Text2" << "00" << 2 << false << "Minutes";
+        QTest::newRow("Text3") << "Text3" << "00" << 2 << false << "Seconds";
+        QTest::newRow("Text4") << "Text4" << "000,00000" << 9 << true << "Decimal degrees result";
+        QTest::newRow("Text5") << "Text5" << "000,00000" << 9 << false << "Decimal degrees";
+        QTest::newRow("Text6") << "Text6" << "000" << 32767 << true << "Degrees minutes seconds result";
+    }
+    void setsUpEveryField()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, text);
+        QFETCH(int, maxLength);
+        QFETCH(bool, readOnly);
+        QFETCH(QString, accessibleName);
+        // A fresh window, before its first tick rewrites the results.
+        AboutSpy about;
+        const FormTarvola fresh(about);
+        const auto* edit = fresh.findChild<QLineEdit*>(name);
+        QCOMPARE(edit->text(), text);
+        QCOMPARE(edit->maxLength(), maxLength);
+        QCOMPARE(edit->isReadOnly(), readOnly);
+        QCOMPARE(edit->alignment(), Qt::AlignCenter);
+        QCOMPARE(edit->accessibleName(), accessibleName);
+        QCOMPARE(edit->font().families().constFirst(), QStringLiteral("Microsoft Sans Serif"));
+        QCOMPARE(edit->font().pointSizeF(), 9.75);
+        if (readOnly) {
+            QCOMPARE(edit->palette().color(QPalette::Base), QColor(224, 224, 224));
+            QCOMPARE(edit->palette().color(QPalette::Text), QColor(Qt::black));
+        }
+    }
+
+    void showsCaptionsAndUnitMarks()
+    {
+        QCOMPARE(m_window->findChild<QGroupBox*>("Frame1")->title(), QStringLiteral("DegDMS to DegDeci"));
+        QCOMPARE(m_window->findChild<QGroupBox*>("Frame2")->title(), QStringLiteral("DegDeci to DegDMS"));
+        const QString expected[] = {"\u00B0", "'", " \"", "\u00B0", "\u00B0"};
+        for (int i = 0; i < 5; ++i) {
+            const auto* mark = m_window->findChild<QLabel*>(QStringLiteral("Label1_%1").arg(i));
+            QCOMPARE(mark->text(), expected[i]);
+            QCOMPARE(mark->font().pointSizeF(), 12.0);
+        }
+        const QList<QLabel*> labels = m_window->findChildren<QLabel*>();
+        QVERIFY(std::any_of(labels.begin(), labels.end(), [](QLabel* label) {
+            return label->text() == "Input" + QString(23, ' ') + "Result";
+        }));
+        QVERIFY(std::any_of(labels.begin(), labels.end(), [](QLabel* label) {
+            return label->text() == "Input" + QString(22, ' ') + "Result";
+        }));
+    }
+
+    void refusesCharactersBeyondEachLimit()
+    {
+        type("Text1", "1234");
+        QCOMPARE(field("Text1")->text(), QStringLiteral("123"));
+        type("Text2", "123");
+        QCOMPARE(field("Text2")->text(), QStringLiteral("12"));
+        type("Text3", "123");
+        QCOMPARE(field("Text3")->text(), QStringLiteral("12"));
+        type("Text5", "1234567890");
+        QCOMPARE(field("Text5")->text(), QStringLiteral("123456789"));
+    }
+
+    void resultFieldsRefuseEditsButTakeFocus()
+    {
+        for (const char* name : {"Text4", "Text6"}) {
+            QLineEdit* edit = field(name);
+            const QString before = edit->text();
+            QTest::keyClicks(edit, "12");
+            QTest::keyClick(edit, Qt::Key_Backspace);
+            QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+            QCOMPARE(edit->text(), before);
+            QCOMPARE(edit->focusPolicy(), Qt::StrongFocus);
+        }
+    }
+
+    void startsInText1AndTabsThroughTheFieldsInOrder()
+    {
+        QCOMPARE(QApplication::focusWidget(), field("Text1"));
+        for (const char* next : {"Text2", "Text3", "Text4", "Text5", "Text6"}) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), field(next));
+        }
+    }
+
+    void refreshesBothConvertersOnTheTimer_data()
+    {
+        QTest::addColumn<QString>("degrees");
+        QTest::addColumn<QString>("minutes");
+        QTest::addColumn<QString>("seconds");
+        QTest::addColumn<QString>("decimal");
+        QTest::addColumn<QString>("text4");
+        QTest::addColumn<QString>("text6");
+        QTest::newRow("road of one event") << "45" << "30" << "45" << "12,5825" << "45,5125" << " 12° 34' 57\"";
+        QTest::newRow("cut to nine") << "10" << "20" << "0" << "180" << "10,333333" << " 180° 0' 0\"";
+        QTest::newRow("no lower bound") << "-99" << "30" << "0" << "-1000" << "-98,5" << " -1000° 0' 0\"";
+        QTest::newRow("above 59 taken as is") << "180" << "99" << "99" << "1,15" << "181,6775" << " 1° 9' 0\"";
+        QTest::newRow("not a number") << "2,5" << "0" << "0" << "" << "2" << " ° 0' 0\"";
+    }
+    void refreshesBothConvertersOnTheTimer()
+    {
+        QFETCH(QString, degrees);
+        QFETCH(QString, minutes);
+        QFETCH(QString, seconds);
+        QFETCH(QString, decimal);
+        QFETCH(QString, text4);
+        QFETCH(QString, text6);
+        type("Text1", degrees);
+        type("Text2", minutes);
+        type("Text3", seconds);
+        type("Text5", decimal);
+        QTRY_COMPARE_WITH_TIMEOUT(field("Text4")->text(), text4, 1000);
+        QTRY_COMPARE_WITH_TIMEOUT(field("Text6")->text(), text6, 1000);
+    }
+
+    void resetsOutOfRangeInputsWithinATick()
+    {
+        type("Text1", "181");
+        type("Text5", "1e5");
+        QTRY_COMPARE_WITH_TIMEOUT(field("Text1")->text(), QStringLiteral("000"), 1000);
+        QTRY_COMPARE_WITH_TIMEOUT(field("Text5")->text(), QStringLiteral("000,00000"), 1000);
+    }
+
+    void keepsTheSelectionOfAResultAcrossTicks()
+    {
+        QLineEdit* result = field("Text4");
+        QTRY_COMPARE_WITH_TIMEOUT(result->text(), QStringLiteral("0"), 1000);
+        type("Text1", "45");
+        QTRY_COMPARE_WITH_TIMEOUT(result->text(), QStringLiteral("45"), 1000);
+        result->setFocus();
+        result->selectAll();
+        QTest::qWait(350); // three ticks or more
+        QCOMPARE(result->selectedText(), QStringLiteral("45"));
+        QTest::keyClick(result, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("45"));
+    }
+
+    void survivesHostilePastes()
+    {
+        const QString hostile = QString(5000, QChar(0x202E)) + QStringLiteral("\u0000\t\x1b[2J\U0001F600") + "9e9999";
+        QApplication::clipboard()->setText(hostile);
+        for (const char* name : {"Text1", "Text2", "Text3", "Text5"}) {
+            QLineEdit* edit = field(name);
+            edit->setFocus();
+            edit->selectAll();
+            QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+            QVERIFY(edit->text().size() <= edit->maxLength());
+        }
+        QTest::qWait(250);
+        QVERIFY(m_window->findChild<QObject*>("Timer1"));
+        QVERIFY(m_window->isVisible());
+    }
+
+    void menuAboutAsksForTheAboutWindowOncePerClick()
+    {
+        QMenuBar* bar = m_window->menuBar();
+        QAction* about = m_window->findChild<QAction*>("MenuAbout");
+        QVERIFY(about);
+        QCOMPARE(about->text(), QStringLiteral("About"));
+        QVERIFY(!about->menu());
+        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(about).center());
+        QCOMPARE(m_about.shown, 1);
+        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(about).center());
+        QCOMPARE(m_about.shown, 2);
+    }
+
+    void closingClosesAboutFirstAndEndsTheEventLoop()
+    {
+        // The program's own loop: QCoreApplication::quit only ends a running exec().
+        QTimer::singleShot(150, m_window.get(), [this] { m_window->close(); });
+        QTimer watchdog;
+        watchdog.setSingleShot(true);
+        connect(&watchdog, &QTimer::timeout, [] { QCoreApplication::exit(1); });
+        watchdog.start(5000);
+        QCOMPARE(QCoreApplication::exec(), 0);
+        QCOMPARE(m_about.closed, 1);
+        QVERIFY(!m_window->isVisible());
+    }
+};
+
+// The field adapter on its own: what the cycle relies on when it writes.
+class LineEditFieldTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void cutsWritesToTheMaximumLength()
+    {
+        QLineEdit edit;
+        edit.setMaxLength(9);
+        LineEditField field(edit);
+        field.write("10,3333333333333");
+        QCOMPARE(edit.text(), QStringLiteral("10,333333"));
+        QCOMPARE(field.text(), std::string("10,333333"));
+    }
+
+    void keepsSelectionAndCursorWhenTheTextIsUnchanged()
+    {
+        QLineEdit edit(QStringLiteral("45,5125"));
+        LineEditField field(edit);
+        edit.setSelection(5, -3); // backwards: cursor at 2, anchor at 5
+        field.write("45,5125");
+        QCOMPARE(edit.selectedText(), QStringLiteral(",51"));
+        QCOMPARE(edit.cursorPosition(), 2);
+        QCOMPARE(edit.selectionEnd(), 5);
+
+        edit.setCursorPosition(3);
+        field.write("45,5125");
+        QCOMPARE(edit.cursorPosition(), 3);
+        QVERIFY(!edit.hasSelectedText());
+    }
+
+    void replacesTheTextWhenItChanges()
+    {
+        QLineEdit edit(QStringLiteral("45,5125"));
+        LineEditField field(edit);
+        edit.selectAll();
+        field.write(" 12\u00B0 34' 57\"");
+        QCOMPARE(edit.text(), QStringLiteral(" 12° 34' 57\""));
+        QVERIFY(!edit.hasSelectedText());
+    }
+};
+
+} // namespace tarvola
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    int status = 0;
+    {
+        tarvola::LineEditFieldTest fieldTest;
+        status |= QTest::qExec(&fieldTest, argc, argv);
+    }
+    {
+        tarvola::FormTarvolaTest windowTest;
+        status |= QTest::qExec(&windowTest, argc, argv);
+    }
+    return status;
+}
+
+#include "form_tarvola_test.moc"

@@ -1,0 +1,41 @@
+#!/usr/bin/env bash
+# Starts the real program under a virtual X server, waits for its window, checks its outer size
+# and that it asks to stay out of the taskbar, then takes a screenshot that must not be blank.
+# Usage: window_smoke.sh PROGRAM SCREENSHOT.png
+set -euo pipefail
+program=$1
+screenshot=$2
+
+if [ -z "${TARVOLA_SMOKE_INSIDE_X:-}" ]; then
+    exec env TARVOLA_SMOKE_INSIDE_X=1 xvfb-run -a -s "-screen 0 800x600x24" "$0" "$@"
+fi
+
+"$program" &
+pid=$!
+trap 'kill $pid 2>/dev/null || true' EXIT
+
+window=""
+for _ in $(seq 100); do
+    window=$(xwininfo -name " Tarvola v1.1" 2>/dev/null | awk '/Window id:/ {print $4}') && [ -n "$window" ] && break
+    sleep 0.1
+done
+[ -n "$window" ] || { echo "FAIL: no window titled ' Tarvola v1.1' within 10 s"; exit 1; }
+sleep 0.5 # the first refresh comes 100 ms after the window
+
+info=$(xwininfo -id "$window")
+width=$(awk '/Width:/ {print $2}' <<<"$info")
+height=$(awk '/Height:/ {print $2}' <<<"$info")
+echo "window $window: ${width}x${height}"
+# The client area is 224 x 159 below a menu bar of one line.
+[ "$width" -eq 224 ] || { echo "FAIL: width $width, expected 224"; exit 1; }
+[ "$height" -gt 159 ] && [ "$height" -lt 200 ] || { echo "FAIL: height $height, expected 159 plus a menu bar"; exit 1; }
+
+xprop -id "$window" _NET_WM_STATE | grep -q _NET_WM_STATE_SKIP_TASKBAR \
+    || { echo "FAIL: window does not ask to stay out of the taskbar"; exit 1; }
+
+import -window "$window" "$screenshot"
+colours=$(convert "$screenshot" -format "%k" info:)
+echo "screenshot $screenshot: $colours colours"
+[ "$colours" -gt 8 ] || { echo "FAIL: the screenshot is blank"; exit 1; }
+kill -0 $pid || { echo "FAIL: the program ended by itself"; exit 1; }
+echo "window smoke test passed"

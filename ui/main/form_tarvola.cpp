@@ -1,0 +1,204 @@
+#include "form_tarvola.h"
+
+#include "about_commands.h"
+#include "classic_font.h"
+#include "field_defaults.h"
+#include "line_edit_field.h"
+#include "refresh_timer.h"
+#include "system_separators.h"
+#include "taskbar.h"
+#include "twips.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QScreen>
+#include <QStyle>
+
+#include <algorithm>
+#include <map>
+
+namespace tarvola {
+
+namespace {
+
+constexpr qreal kDialogFontPoints = 8.25;
+constexpr qreal kFieldFontPoints = 9.75;
+constexpr qreal kUnitMarkFontPoints = 12;
+const QColor kResultBackground(224, 224, 224);
+
+QString HeaderText(int blanks)
+{
+    return QStringLiteral("Input") + QString(blanks, QLatin1Char(' ')) + QStringLiteral("Result");
+}
+
+// The headers were measured against a bitmap font; a scalable fallback can be a few pixels
+// wider, and "Result" must not lose its last letter.
+void WidenToText(QLabel* label)
+{
+    label->resize(std::max(label->width(), label->sizeHint().width()), label->height());
+}
+
+QString FromView(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+} // namespace
+
+FormTarvola::FormTarvola(AboutCommands& about, QWidget* parent)
+    : QMainWindow(parent)
+    , m_about(about)
+{
+    setObjectName(QStringLiteral("FormTarvola"));
+    setWindowTitle(QStringLiteral(" Tarvola v1.1"));
+    // A fixed dialog frame: a close box, no minimize or maximize button, no resizing.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
+                   | Qt::MSWindowsFixedSizeDialogHint);
+    setFont(ClassicSansFont(kDialogFontPoints));
+
+    auto* client = new QWidget(this);
+    client->setFixedSize(kClientSize);
+    setCentralWidget(client);
+
+    createMenu();
+    createDmsToDecimal(client);
+    createDecimalToDms(client);
+    setTabOrder();
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    Text1->setFocus();
+
+    KeepOutOfTaskbar(*this);
+    startRefresh();
+}
+
+FormTarvola::~FormTarvola() = default;
+
+void FormTarvola::createMenu()
+{
+    // Qt's own menu bar: a native one would drop an entry that has no sub-entries.
+    menuBar()->setNativeMenuBar(false);
+    MenuAbout = menuBar()->addAction(QStringLiteral("About"));
+    MenuAbout->setObjectName(QStringLiteral("MenuAbout"));
+    MenuAbout->setMenuRole(QAction::NoRole);
+    connect(MenuAbout, &QAction::triggered, this, [this] { m_about.showAbout(); });
+}
+
+void FormTarvola::createDmsToDecimal(QWidget* client)
+{
+    Frame1 = new QGroupBox(QStringLiteral("DegDMS to DegDeci"), client);
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+    Frame1->setFont(ClassicSansFont(kDialogFontPoints));
+    Frame1->setGeometry(TwipsRect(120, 0, 3135, 1095));
+
+    Label3[0] = new QLabel(HeaderText(23), Frame1);
+    Label3[0]->setGeometry(TwipsRect(600, 240, 2055, 255));
+    WidenToText(Label3[0]);
+
+    Text1 = addField(Frame1, "Text1", QStringLiteral("Degrees"), TwipsRect(120, 600, 495, 285), false);
+    addUnitMark(Frame1, 0, QStringLiteral("\u00B0"), TwipsRect(620, 600, 255, 255));
+    Text2 = addField(Frame1, "Text2", QStringLiteral("Minutes"), TwipsRect(720, 600, 375, 285), false);
+    addUnitMark(Frame1, 1, QStringLiteral("'"), TwipsRect(1130, 600, 255, 255));
+    Text3 = addField(Frame1, "Text3", QStringLiteral("Seconds"), TwipsRect(1200, 600, 375, 285), false);
+    addUnitMark(Frame1, 2, QStringLiteral(" \""), TwipsRect(1560, 600, 255, 255));
+    Text4 = addField(Frame1, "Text4", QStringLiteral("Decimal degrees result"), TwipsRect(1800, 600, 1095, 285),
+                     true);
+    addUnitMark(Frame1, 3, QStringLiteral("\u00B0"), TwipsRect(2920, 600, 135, 255));
+}
+
+void FormTarvola::createDecimalToDms(QWidget* client)
+{
+    Frame2 = new QGroupBox(QStringLiteral("DegDeci to DegDMS"), client);
+    Frame2->setObjectName(QStringLiteral("Frame2"));
+    Frame2->setGeometry(TwipsRect(120, 1200, 3135, 1095));
+
+    Label3[1] = new QLabel(HeaderText(22), Frame2);
+    Label3[1]->setGeometry(TwipsRect(600, 240, 1815, 255));
+    WidenToText(Label3[1]);
+
+    Text5 = addField(Frame2, "Text5", QStringLiteral("Decimal degrees"), TwipsRect(240, 600, 1095, 285), false);
+    addUnitMark(Frame2, 4, QStringLiteral("\u00B0"), TwipsRect(1360, 600, 255, 255));
+    Text6 = addField(Frame2, "Text6", QStringLiteral("Degrees minutes seconds result"),
+                     TwipsRect(1680, 600, 1095, 285), true);
+}
+
+QLabel* FormTarvola::addUnitMark(QGroupBox* frame, int index, const QString& text, const QRect& geometry)
+{
+    auto* label = new QLabel(text, frame);
+    label->setObjectName(QStringLiteral("Label1_%1").arg(index));
+    label->setFont(ClassicSansFont(kUnitMarkFontPoints));
+    label->setGeometry(geometry);
+    Label1[static_cast<std::size_t>(index)] = label;
+    return label;
+}
+
+QLineEdit* FormTarvola::addField(QGroupBox* frame, const char* name, const QString& accessibleName,
+                                 const QRect& geometry, bool readOnly)
+{
+    static const std::map<std::string_view, const FieldDefault*> defaults = {
+        {"Text1", &kText1Default}, {"Text2", &kText2Default}, {"Text3", &kText3Default},
+        {"Text4", &kText4Default}, {"Text5", &kText5Default}, {"Text6", &kText6Default},
+    };
+    const FieldDefault& field = *defaults.at(name);
+
+    auto* edit = new QLineEdit(FromView(field.text), frame);
+    edit->setObjectName(QLatin1String(name));
+    edit->setAccessibleName(accessibleName);
+    edit->setFont(ClassicSansFont(kFieldFontPoints));
+    edit->setAlignment(Qt::AlignCenter);
+    edit->setGeometry(geometry);
+    if (field.maxLength)
+        edit->setMaxLength(*field.maxLength);
+    if (readOnly) {
+        edit->setReadOnly(true);
+        // Dark text on the fixed light grey, so the result stays readable under a dark theme.
+        QPalette palette = edit->palette();
+        palette.setColor(QPalette::Base, kResultBackground);
+        palette.setColor(QPalette::Text, Qt::black);
+        edit->setPalette(palette);
+    }
+    return edit;
+}
+
+void FormTarvola::setTabOrder()
+{
+    QWidget::setTabOrder(Text1, Text2);
+    QWidget::setTabOrder(Text2, Text3);
+    QWidget::setTabOrder(Text3, Text4);
+    QWidget::setTabOrder(Text4, Text5);
+    QWidget::setTabOrder(Text5, Text6);
+}
+
+void FormTarvola::startRefresh()
+{
+    m_fields = {std::make_unique<LineEditField>(*Text1), std::make_unique<LineEditField>(*Text2),
+                std::make_unique<LineEditField>(*Text3), std::make_unique<LineEditField>(*Text4),
+                std::make_unique<LineEditField>(*Text5), std::make_unique<LineEditField>(*Text6)};
+    const RefreshFields fields {*m_fields[0], *m_fields[1], *m_fields[2], *m_fields[3], *m_fields[4], *m_fields[5]};
+    Timer1 = new RefreshTimer(fields, SystemSeparators, this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->start();
+}
+
+void FormTarvola::centreOnScreen()
+{
+    const QScreen* screen = this->screen();
+    if (!screen)
+        return;
+    adjustSize();
+    setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), screen->availableGeometry()));
+}
+
+void FormTarvola::closeEvent(QCloseEvent* event)
+{
+    m_about.closeAbout();
+    event->accept();
+    // Quit explicitly: the program ends with this window, whatever other window is left.
+    QCoreApplication::quit();
+}
+
+} // namespace tarvola

@@ -1,0 +1,19 @@
+#include "form_tarvola.h"
+#include "no_about.h"
+
+#include <QApplication>
+#include <QIcon>
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Tarvola"));
+    QApplication::setApplicationVersion(QStringLiteral(TARVOLA_VERSION_TEXT));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/assets/tarvola.png")));
+
+    tarvola::NoAbout about;
+    tarvola::FormTarvola window(about);
+    window.centreOnScreen();
+    window.show();
+    return QApplication::exec();
+}
