@@ -12,6 +12,44 @@ import zlib
 HERE = os.path.dirname(os.path.abspath(__file__))
 
 
+def write_rgb_png(name, pixels):
+    """Writes rows of RGB tuples as a 24-bit truecolour PNG."""
+    height, width = len(pixels), len(pixels[0])
+    raw = b"".join(b"\x00" + b"".join(bytes(rgb) for rgb in row) for row in pixels)
+    header = struct.pack(">IIBBBBB", width, height, 8, 2, 0, 0, 0)
+    png = b"\x89PNG\r\n\x1a\n" + _chunk(b"IHDR", header)
+    png += _chunk(b"IDAT", zlib.compress(raw, 9)) + _chunk(b"IEND", b"")
+    with open(os.path.join(HERE, name), "wb") as out:
+        out.write(png)
+
+
+def _chunk(kind, data):
+    body = kind + data
+    return struct.pack(">I", len(data)) + body + struct.pack(">I", zlib.crc32(body) & 0xFFFFFFFF)
+
+
+def write_xbm(name, bits, hot=None):
+    """Writes rows of 0/1 as an X bitmap, the monochrome format cursors are made of."""
+    height, width = len(bits), len(bits[0])
+    stem = os.path.splitext(name)[0]
+    lines = [f"#define {stem}_width {width}", f"#define {stem}_height {height}"]
+    if hot:
+        lines += [f"#define {stem}_x_hot {hot[0]}", f"#define {stem}_y_hot {hot[1]}"]
+    data = []
+    for row in bits:
+        for x in range(0, width, 8):
+            byte = 0
+            for bit in range(8):
+                if x + bit < width and row[x + bit]:
+                    byte |= 1 << bit
+            data.append(f"0x{byte:02x}")
+    lines.append(f"static unsigned char {stem}_bits[] = {{")
+    lines += ["   " + ", ".join(data[i:i + 12]) + ("," if i + 12 < len(data) else "") for i in range(0, len(data), 12)]
+    lines.append("};")
+    with open(os.path.join(HERE, name), "w") as out:
+        out.write("\n".join(lines) + "\n")
+
+
 def write_png(name, pixels, palette_size=256):
     """Writes rows of RGB tuples as an 8-bit palette PNG with a palette of palette_size entries."""
     colours = []
@@ -36,10 +74,7 @@ def write_png(name, pixels, palette_size=256):
                 packed.append(high << 4 | low)
             raw += b"\x00" + bytes(packed)
 
-    def chunk(kind, data):
-        body = kind + data
-        return struct.pack(">I", len(data)) + body + struct.pack(">I", zlib.crc32(body) & 0xFFFFFFFF)
-
+    chunk = _chunk
     header = struct.pack(">IIBBBBB", width, height, bit_depth, 3, 0, 0, 0)
     png = b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header)
     png += chunk(b"PLTE", b"".join(bytes(c) for c in colours))
@@ -89,5 +124,155 @@ def program_icon(size=48):
     return rows
 
 
+# A 3 x 5 pixel font for the few capitals the artwork writes.
+GLYPHS = {
+    "A": ["010", "101", "111", "101", "101"], "D": ["110", "101", "101", "101", "110"],
+    "E": ["111", "100", "110", "100", "111"], "L": ["100", "100", "100", "100", "111"],
+    "N": ["101", "111", "111", "101", "101"], "O": ["010", "101", "101", "101", "010"],
+    "P": ["110", "101", "110", "100", "100"], "S": ["011", "100", "010", "001", "110"],
+    "T": ["111", "010", "010", "010", "010"], "U": ["101", "101", "101", "101", "111"],
+    "V": ["101", "101", "101", "101", "010"], " ": ["000", "000", "000", "000", "000"],
+}
+
+
+def draw_text(pixels, text, left, top, colour, scale=1):
+    for i, letter in enumerate(text):
+        for row, line in enumerate(GLYPHS[letter]):
+            for column, bit in enumerate(line):
+                if bit == "1":
+                    for dy in range(scale):
+                        for dx in range(scale):
+                            pixels[top + row * scale + dy][left + (i * 4 + column) * scale + dx] = colour
+
+
+def text_width(text, scale=1):
+    return (len(text) * 4 - 1) * scale
+
+
+def canvas(width, height, colour):
+    return [[colour] * width for _ in range(height)]
+
+
+def fill(pixels, left, top, width, height, colour):
+    for y in range(top, top + height):
+        for x in range(left, left + width):
+            pixels[y][x] = colour
+
+
+def donation_picture():
+    """57 x 25: two payment cards above a one-line invitation to donate."""
+    white, ink = (255, 255, 255), (20, 40, 120)
+    pixels = canvas(57, 25, white)
+    for left, body, stripe in ((9, (30, 80, 190), (250, 200, 40)), (31, (200, 40, 40), (250, 150, 30))):
+        fill(pixels, left, 2, 17, 11, body)
+        fill(pixels, left, 5, 17, 2, (30, 30, 30))        # magnetic stripe
+        fill(pixels, left + 2, 9, 4, 2, stripe)           # chip
+        fill(pixels, left + 8, 10, 7, 1, (235, 235, 235)) # number
+    text = "PLEASE DONATE"
+    draw_text(pixels, text, (57 - text_width(text)) // 2, 17, ink)
+    return pixels
+
+
+def shield(pixels, left, top, field, charge):
+    """A 20 x 27 heater shield: straight top, curved sides meeting in a point, with a cross."""
+    width, height = 20, 27
+    for y in range(height):
+        # Full width for the upper half, then narrowing along a curve to the point.
+        if y < height // 2:
+            half = width / 2
+        else:
+            t = (y - height // 2) / (height - height // 2)
+            half = width / 2 * math.sqrt(max(0.0, 1 - t * t))
+        for x in range(width):
+            distance = abs(x + 0.5 - width / 2)
+            if distance <= half:
+                edge = distance > half - 1.5 or y < 1
+                pixels[top + y][left + x] = (230, 200, 60) if edge else field
+    fill(pixels, left + 8, top + 4, 4, 17, charge)
+    fill(pixels, left + 3, top + 9, 14, 4, charge)
+
+
+def site_banner():
+    """150 x 35: the site's title in green on a dark ground between two heraldic shields."""
+    pixels = canvas(150, 35, (24, 28, 36))
+    shield(pixels, 6, 4, (170, 30, 40), (245, 245, 245))
+    shield(pixels, 124, 4, (30, 60, 160), (245, 245, 245))
+    title = "ULVO"
+    scale = 4
+    draw_text(pixels, title, (150 - text_width(title, scale)) // 2, (35 - 5 * scale) // 2, (40, 200, 70), scale)
+    return pixels
+
+
+def mail_icon(size):
+    """A yellow envelope with a stamp and address lines, in at most 16 colours."""
+    background, yellow, shade = (240, 240, 240), (255, 220, 50), (200, 160, 20)
+    ink, stamp, stamp_edge = (40, 40, 40), (220, 40, 40), (255, 255, 255)
+    pixels = canvas(size, size, background)
+    unit = size / 32
+    top, bottom = round(7 * unit), round(25 * unit)
+    left, right = round(1 * unit), round(31 * unit)
+    fill(pixels, left, top, right - left, bottom - top, yellow)
+    for x in range(left, right):
+        pixels[top][x] = pixels[bottom - 1][x] = shade
+    for y in range(top, bottom):
+        pixels[y][left] = pixels[y][right - 1] = shade
+    # The stamp, top right, with a white perforated edge.
+    stamp_size = max(3, round(7 * unit))
+    sx, sy = right - stamp_size - round(2 * unit), top + round(2 * unit)
+    fill(pixels, sx, sy, stamp_size, stamp_size, stamp_edge)
+    fill(pixels, sx + 1, sy + 1, stamp_size - 2, stamp_size - 2, stamp)
+    # Three address lines, lower middle.
+    for line in range(3):
+        y = top + round((9 + 4 * line) * unit)
+        if y < bottom - 1:
+            fill(pixels, left + round(8 * unit), y, max(2, round((14 - 3 * line) * unit)), 1, ink)
+    return pixels
+
+
+def hand_cursor():
+    """A 32 x 32 pointing hand, tip of the index finger at (5, 0): the outline and the fill."""
+    shape = [
+        "....XX..........",
+        "...X..X.........",
+        "...X..X.........",
+        "...X..X.........",
+        "...X..X.........",
+        "...X..XXX.......",
+        "...X..X..XXX....",
+        "...X..X..X..XX..",
+        "XX.X..X..X..X.X.",
+        "X.XX........X..X",
+        "X..X...........X",
+        ".X.............X",
+        ".X.............X",
+        "..X............X",
+        "..X...........X.",
+        "...X..........X.",
+        "...X.........X..",
+        "....X........X..",
+        "....XXXXXXXXXX..",
+    ]
+    outline = [[0] * 32 for _ in range(32)]
+    mask = [[0] * 32 for _ in range(32)]
+    for y, line in enumerate(shape):
+        inside = False
+        cells = [c == "X" for c in line]
+        first, last = (cells.index(True), len(cells) - 1 - cells[::-1].index(True)) if any(cells) else (0, -1)
+        for x, is_edge in enumerate(cells):
+            # Shift right by 2 so the finger tip sits at x = 5.
+            if is_edge:
+                outline[y][x + 1] = 1
+            if first <= x <= last:
+                mask[y][x + 1] = 1
+    return outline, mask
+
+
 if __name__ == "__main__":
     write_png("tarvola.png", program_icon())
+    write_rgb_png("donation.png", donation_picture())
+    write_rgb_png("site_banner.png", site_banner())
+    write_png("mail_32.png", mail_icon(32), palette_size=16)
+    write_png("mail_16.png", mail_icon(16), palette_size=16)
+    outline, mask = hand_cursor()
+    write_xbm("hand_cursor.xbm", outline, hot=(5, 0))
+    write_xbm("hand_cursor_mask.xbm", mask, hot=(5, 0))

@@ -1,5 +1,6 @@
+#include "about_controller.h"
 #include "form_tarvola.h"
-#include "no_about.h"
+#include "open_link.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -11,7 +12,7 @@ int main(int argc, char* argv[])
     QApplication::setApplicationVersion(QStringLiteral(TARVOLA_VERSION_TEXT));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/assets/tarvola.png")));
 
-    tarvola::NoAbout about;
+    tarvola::AboutController about(tarvola::OpenLink);
     tarvola::FormTarvola window(about);
     window.centreOnScreen();
     window.show();

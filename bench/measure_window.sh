@@ -1,0 +1,60 @@
+#!/usr/bin/env bash
+# Measures Tarvola's window side by side with bench/minimal_window under one virtual X server:
+# start-up (exec to window mapped, median of 10), idle CPU of the 10 Hz refresh over 30 s, and
+# peak resident memory with its growth over a long run of ticks.
+# Usage: bench/measure_window.sh BUILD_DIR [MINUTES_FOR_GROWTH (default 10)]
+set -euo pipefail
+build=$(cd "$1" && pwd)
+minutes=${2:-10}
+
+if [ -z "${TARVOLA_MEASURE_INSIDE_X:-}" ]; then
+    exec env TARVOLA_MEASURE_INSIDE_X=1 xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
+fi
+
+tarvola="$build/ui/app/tarvola"
+minimal="$build/bench/minimal_window"
+ticks_per_second=$(getconf CLK_TCK)
+
+now_ms() { date +%s%3N; }
+
+# Milliseconds from exec until the window titled $2 is viewable.
+startup_ms() {
+    local program=$1 title=$2 start pid
+    start=$(now_ms)
+    "$program" >/dev/null 2>&1 &
+    pid=$!
+    until xwininfo -name "$title" 2>/dev/null | grep -q IsViewable; do sleep 0.002; done
+    echo $(($(now_ms) - start))
+    kill $pid
+    wait $pid 2>/dev/null || true
+}
+
+median() { sort -n | awk '{a[NR] = $1} END {print (NR % 2) ? a[(NR + 1) / 2] : (a[NR / 2] + a[NR / 2 + 1]) / 2}'; }
+
+cpu_ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
+status_kb() { awk -v key="$2:" '$1 == key {print $2}' "/proc/$1/status"; }
+
+for run in tarvola minimal; do
+    program=${!run}
+    title=$([ $run = tarvola ] && echo " Tarvola v1.1" || echo Minimal)
+    for _ in $(seq 10); do startup_ms "$program" "$title"; done | median > "/tmp/$run.startup"
+done
+
+"$tarvola" >/dev/null 2>&1 & tarvola_pid=$!
+"$minimal" >/dev/null 2>&1 & minimal_pid=$!
+trap 'kill $tarvola_pid $minimal_pid 2>/dev/null || true' EXIT
+sleep 5 # warm-up
+t0=$(cpu_ticks $tarvola_pid); m0=$(cpu_ticks $minimal_pid)
+sleep 30
+t1=$(cpu_ticks $tarvola_pid); m1=$(cpu_ticks $minimal_pid)
+rss_t_early=$(status_kb $tarvola_pid VmRSS); rss_m_early=$(status_kb $minimal_pid VmRSS)
+sleep $((minutes * 60 - 35 > 0 ? minutes * 60 - 35 : 0))
+rss_t_late=$(status_kb $tarvola_pid VmRSS); rss_m_late=$(status_kb $minimal_pid VmRSS)
+
+percent() { awk -v d="$1" -v hz="$ticks_per_second" 'BEGIN {printf "%.3f", 100 * d / hz / 30}'; }
+printf '%-26s %12s %12s\n' "" "tarvola" "minimal"
+printf '%-26s %12s %12s\n' "exec to mapped (median ms)" "$(cat /tmp/tarvola.startup)" "$(cat /tmp/minimal.startup)"
+printf '%-26s %12s %12s\n' "idle CPU over 30 s (%)" "$(percent $((t1 - t0)))" "$(percent $((m1 - m0)))"
+printf '%-26s %12s %12s\n' "peak RSS (KiB)" "$(status_kb $tarvola_pid VmHWM)" "$(status_kb $minimal_pid VmHWM)"
+printf '%-26s %12s %12s\n' "RSS at 35 s (KiB)" "$rss_t_early" "$rss_m_early"
+printf '%-26s %12s %12s\n' "RSS at ${minutes} min (KiB)" "$rss_t_late" "$rss_m_late"

@@ -1,0 +1,16 @@
+#include "hand_cursor.h"
+
+#include <QBitmap>
+
+namespace tarvola {
+
+QCursor HandCursor()
+{
+    constexpr int kHotX = 5;
+    constexpr int kHotY = 0;
+    const QBitmap outline(QStringLiteral(":/assets/hand_cursor.xbm"));
+    const QBitmap mask(QStringLiteral(":/assets/hand_cursor_mask.xbm"));
+    return QCursor(outline, mask, kHotX, kHotY);
+}
+
+} // namespace tarvola

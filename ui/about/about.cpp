@@ -1,0 +1,234 @@
+#include "about.h"
+
+#include "classic_font.h"
+#include "hand_cursor.h"
+#include "taskbar.h"
+#include "twips.h"
+
+#include <QCloseEvent>
+#include <QFrame>
+#include <QIcon>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+
+namespace tarvola {
+
+namespace {
+
+constexpr qreal kDialogFontPoints = 8.25;
+const QColor kLinkColour(0, 128, 0);
+
+QLabel* NewPicture(const QString& resource, QWidget* parent)
+{
+    auto* picture = new QLabel(parent);
+    picture->setPixmap(QPixmap(resource));
+    return picture;
+}
+
+void ColourAsLink(QLabel* label)
+{
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, kLinkColour);
+    label->setPalette(palette);
+}
+
+} // namespace
+
+About::About(LinkOpener openLink, QWidget* parent)
+    : QWidget(parent)
+    , m_openLink(std::move(openLink))
+{
+    setObjectName(QStringLiteral("About"));
+    setWindowTitle(QStringLiteral("About Ulvo"));
+    // A fixed tool window: small caption, close box only, kept out of the taskbar.
+    setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
+                   | Qt::MSWindowsFixedSizeDialogHint);
+    setAttribute(Qt::WA_DeleteOnClose);
+    setFixedSize(kClientSize);
+    setFont(ClassicSansFont(kDialogFontPoints));
+
+    createPictures();
+    createSiteLink();
+    createMailLink();
+    createTitle();
+    setUpPointerRouting();
+
+    QWidget::setTabOrder(Command1, PictureDon);
+    QWidget::setTabOrder(PictureDon, Picture1);
+    Command1->setFocus();
+    KeepOutOfTaskbar(*this);
+}
+
+void About::createPictures()
+{
+    Picture1 = NewPicture(QStringLiteral(":/assets/tarvola.png"), this);
+    Picture1->setObjectName(QStringLiteral("Picture1"));
+    Picture1->setGeometry(TwipsRect(120, 120, 735, 735));
+    Picture1->setFocusPolicy(Qt::StrongFocus);
+
+    PictureDon = NewPicture(QStringLiteral(":/assets/donation.png"), this);
+    PictureDon->setObjectName(QStringLiteral("PictureDon"));
+    PictureDon->setGeometry(QRect(TwipsRect(120, 3120, 0, 0).topLeft(), PictureDon->pixmap().size()));
+    PictureDon->setFocusPolicy(Qt::StrongFocus);
+    PictureDon->setCursor(HandCursor());
+    PictureDon->setAccessibleName(QStringLiteral("Donate"));
+
+    Command1 = new QPushButton(QStringLiteral("OK"), this);
+    Command1->setObjectName(QStringLiteral("Command1"));
+    Command1->setGeometry(TwipsRect(1200, 3480, 855, 375));
+    Command1->setAutoDefault(false);
+    Command1->setAccessibleName(QStringLiteral("OK"));
+    connect(Command1, &QPushButton::clicked, this, &QWidget::close);
+}
+
+void About::createSiteLink()
+{
+    SiteUlvo = new QFrame(this);
+    SiteUlvo->setObjectName(QStringLiteral("SiteUlvo"));
+    SiteUlvo->setGeometry(TwipsRect(480, 1200, 2535, 975));
+    SiteUlvo->setCursor(HandCursor());
+    SiteUlvo->setAccessibleName(QStringLiteral("Open web site"));
+
+    // The banner takes no pointer input: over it, the pointer is over the link area.
+    Image2 = NewPicture(QStringLiteral(":/assets/site_banner.png"), SiteUlvo);
+    Image2->setObjectName(QStringLiteral("Image2"));
+    Image2->setGeometry(TwipsRect(0, 0, 2250, 525));
+    Image2->setAttribute(Qt::WA_TransparentForMouseEvents);
+
+    Label2 = new QLabel(SiteAddressText(), SiteUlvo);
+    Label2->setObjectName(QStringLiteral("Label2"));
+    Label2->setGeometry(TwipsRect(120, 720, 2295, 255));
+    ColourAsLink(Label2);
+}
+
+void About::createMailLink()
+{
+    Mail = new QFrame(this);
+    Mail->setObjectName(QStringLiteral("Mail"));
+    Mail->setGeometry(TwipsRect(240, 2400, 2895, 495));
+    Mail->setCursor(HandCursor());
+    Mail->setAccessibleName(QStringLiteral("Send mail"));
+
+    QIcon mailIcon;
+    mailIcon.addFile(QStringLiteral(":/assets/mail_16.png"));
+    mailIcon.addFile(QStringLiteral(":/assets/mail_32.png"));
+    Image1 = new QLabel(Mail);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->setGeometry(TwipsRect(0, 120, 480, 480));
+    Image1->setPixmap(mailIcon.pixmap(Image1->size()));
+
+    Label1 = new QLabel(kShownMailAddress, Mail);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setGeometry(TwipsRect(600, 240, 2175, 255));
+    ColourAsLink(Label1);
+}
+
+void About::createTitle()
+{
+    Label3 = new QLabel(QStringLiteral("Tarvola"), this);
+    Label3->setObjectName(QStringLiteral("Label3"));
+    Label3->setGeometry(TwipsRect(960, 120, 2175, 375));
+    Label3->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    Label3->setFont(ArialFont(14.25));
+
+    Label5 = new QLabel(QStringLiteral("v 1.1"), this);
+    Label5->setObjectName(QStringLiteral("Label5"));
+    Label5->setGeometry(TwipsRect(1440, 480, 975, 255));
+    Label5->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    Label5->setFont(ArialFont(11.25, true));
+}
+
+void About::setUpPointerRouting()
+{
+    // Every control sees the pointer itself and keeps it: a move over a label must not reach the
+    // link area around it, and a move over any control must not reach the window background,
+    // which clears the underlines.
+    setMouseTracking(true);
+    for (QWidget* control : std::initializer_list<QWidget*> {Picture1, PictureDon, Command1, SiteUlvo, Label2, Mail,
+                                                              Image1, Label1, Label3, Label5}) {
+        control->setMouseTracking(true);
+        control->setAttribute(Qt::WA_NoMousePropagation);
+        control->installEventFilter(this);
+    }
+}
+
+bool About::eventFilter(QObject* watched, QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::MouseMove:
+        pointerMovedOver(watched);
+        break;
+    case QEvent::MouseButtonRelease: {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        const auto* control = static_cast<QWidget*>(watched);
+        if (mouse->button() == Qt::LeftButton && control->rect().contains(mouse->position().toPoint()))
+            clicked(watched);
+        break;
+    }
+    case QEvent::KeyPress: {
+        // The donation picture takes the focus, so the keyboard can open it too.
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (watched == PictureDon && (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter)) {
+            OpenDonationPage();
+            return true;
+        }
+        break;
+    }
+    default:
+        break;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void About::mouseMoveEvent(QMouseEvent* event)
+{
+    // Only moves over the window's own background get here.
+    setUnderlined(Label1, false);
+    setUnderlined(Label2, false);
+    QWidget::mouseMoveEvent(event);
+}
+
+void About::pointerMovedOver(QObject* control)
+{
+    if (control == Mail || control == Image1)
+        setUnderlined(Label1, true);
+    else if (control == SiteUlvo)
+        setUnderlined(Label2, true);
+}
+
+void About::clicked(QObject* control)
+{
+    if (control == Mail || control == Label1 || control == Image1)
+        SendMail();
+    else if (control == SiteUlvo || control == Label2)
+        OpenWebSite();
+    else if (control == PictureDon)
+        OpenDonationPage();
+}
+
+void About::setUnderlined(QLabel* label, bool underlined)
+{
+    QFont font = label->font();
+    font.setUnderline(underlined);
+    label->setFont(font);
+}
+
+void About::SendMail() { open(MailLink()); }
+
+void About::OpenWebSite() { open(WebSiteLink()); }
+
+void About::OpenDonationPage() { open(DonationLink()); }
+
+void About::open(const Link& link)
+{
+    m_openLink(this, link.verb, link.target);
+}
+
+void About::closeEvent(QCloseEvent* event)
+{
+    emit closed();
+    event->accept();
+}
+
+} // namespace tarvola
