@@ -50,6 +50,30 @@ def write_xbm(name, bits, hot=None):
         out.write("\n".join(lines) + "\n")
 
 
+def write_ico(name, pixels):
+    """Writes rows of RGB tuples as a Windows icon: one 256-colour bitmap image, fully opaque."""
+    height, width = len(pixels), len(pixels[0])
+    colours, index = [], {}
+    for row in pixels:
+        for rgb in row:
+            if rgb not in index:
+                index[rgb] = len(colours)
+                colours.append(rgb)
+    assert len(colours) <= 256
+    colours += [(0, 0, 0)] * (256 - len(colours))
+    palette = b"".join(bytes((b, g, r, 0)) for r, g, b in colours)
+    # Rows run bottom-up, each padded to four bytes; the AND mask is all zero (opaque).
+    xor = b"".join(bytes(index[rgb] for rgb in row) + b"\x00" * (-width % 4) for row in reversed(pixels))
+    mask_row = (width + 31) // 32 * 4
+    mask = b"\x00" * mask_row * height
+    header = struct.pack("<IiiHHIIiiII", 40, width, height * 2, 1, 8, 0, len(xor) + len(mask), 0, 0, 256, 0)
+    image = header + palette + xor + mask
+    directory = struct.pack("<HHH", 0, 1, 1)
+    entry = struct.pack("<BBBBHHII", width % 256, height % 256, 0, 0, 1, 8, len(image), 6 + 16)
+    with open(os.path.join(HERE, name), "wb") as out:
+        out.write(directory + entry + image)
+
+
 def write_png(name, pixels, palette_size=256):
     """Writes rows of RGB tuples as an 8-bit palette PNG with a palette of palette_size entries."""
     colours = []
@@ -269,6 +293,7 @@ def hand_cursor():
 
 if __name__ == "__main__":
     write_png("tarvola.png", program_icon())
+    write_ico("tarvola.ico", program_icon())
     write_rgb_png("donation.png", donation_picture())
     write_rgb_png("site_banner.png", site_banner())
     write_png("mail_32.png", mail_icon(32), palette_size=16)

@@ -1,5 +1,6 @@
 #include "about.h"
 #include "about_controller.h"
+#include "application_setup.h"
 #include "form_tarvola.h"
 #include "open_link.h"
 
@@ -267,6 +268,17 @@ private slots:
         QCOMPARE(catcher.urls.constFirst().scheme(), QStringLiteral("mailto"));
         QCOMPARE(catcher.urls.constFirst().path(), QStringLiteral("contact@ulvo.example.org"));
         QCOMPARE(catcher.urls.constFirst().query(QUrl::FullyDecoded), QStringLiteral("Subject=Freeware Ulvo - Tarvola"));
+    }
+
+    void theApplicationReportsItsVersionAndIcon()
+    {
+        ConfigureApplication();
+        QCOMPARE(QCoreApplication::applicationVersion(), QStringLiteral("1.00.0001"));
+        QCOMPARE(QApplication::windowIcon().availableSizes(), QList<QSize>({QSize(48, 48)}));
+        // The windows keep their own captions.
+        FormTarvola window(*m_controller);
+        QCOMPARE(window.windowTitle(), QStringLiteral(" Tarvola v1.1"));
+        QCOMPARE(openAbout()->windowTitle(), QStringLiteral("About Ulvo"));
     }
 
     void closingTheMainWindowClosesAboutAndEndsTheLoop()

@@ -1,16 +1,14 @@
 #include "about_controller.h"
+#include "application_setup.h"
 #include "form_tarvola.h"
 #include "open_link.h"
 
 #include <QApplication>
-#include <QIcon>
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Tarvola"));
-    QApplication::setApplicationVersion(QStringLiteral(TARVOLA_VERSION_TEXT));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/assets/tarvola.png")));
+    tarvola::ConfigureApplication();
 
     tarvola::AboutController about(tarvola::OpenLink);
     tarvola::FormTarvola window(about);

@@ -1,0 +1,52 @@
+#!/usr/bin/env bash
+# Builds the Debian package from the build tree, checks its contents, its dependencies and its
+# desktop integration files, then installs it into a scratch root and removes it again.
+# Usage: package_check.sh BUILD_DIR
+set -euo pipefail
+build=$(cd "$1" && pwd)
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+
+fail() { echo "FAIL: $*"; exit 1; }
+
+cpack --config "$build/CPackConfig.cmake" -B "$scratch/out" > "$scratch/cpack.log" 2>&1 \
+    || { cat "$scratch/cpack.log"; fail "cpack"; }
+package=$(ls "$scratch"/out/tarvola_*.deb)
+echo "package: $(basename "$package")"
+
+# Exactly the program and its desktop integration, nothing else.
+files=$(dpkg-deb -c "$package" | awk '$1 !~ /^d/ {print $6}' | sort)
+expected=$(sort <<'LIST'
+./usr/bin/tarvola
+./usr/share/applications/org.example.ulvo.Tarvola.desktop
+./usr/share/metainfo/org.example.ulvo.Tarvola.metainfo.xml
+./usr/share/icons/hicolor/48x48/apps/org.example.ulvo.Tarvola.png
+LIST
+)
+[ "$files" = "$expected" ] || fail "package holds:
+$files"
+
+[ "$(dpkg-deb -f "$package" Version)" = "1.00.0001" ] || fail "version is not 1.00.0001"
+depends=$(dpkg-deb -f "$package" Depends)
+echo "depends: $depends"
+for needed in libqt6widgets6 libqt6gui6 libqt6core6 libc6 fonts-liberation qt6-qpa-plugins; do
+    grep -q "$needed" <<<"$depends" || fail "Depends lacks $needed"
+done
+
+# The installed desktop entry, metainfo and icon, as a desktop would read them.
+root="$scratch/root"
+mkdir -p "$root/var/lib/dpkg/updates" "$root/var/lib/dpkg/info"
+touch "$root/var/lib/dpkg/status"
+dpkg --root="$root" --force-depends --force-script-chrootless -i "$package" > "$scratch/dpkg.log" 2>&1 \
+    || { cat "$scratch/dpkg.log"; fail "install"; }
+desktop-file-validate "$root/usr/share/applications/org.example.ulvo.Tarvola.desktop" || fail "desktop entry"
+appstreamcli validate --no-net "$root/usr/share/metainfo/org.example.ulvo.Tarvola.metainfo.xml" || fail "metainfo"
+grep -q '<release version="1.00.0001"' "$root/usr/share/metainfo/org.example.ulvo.Tarvola.metainfo.xml" \
+    || fail "metainfo lacks release 1.00.0001"
+[ "$(identify -format '%wx%h' "$root/usr/share/icons/hicolor/48x48/apps/org.example.ulvo.Tarvola.png")" = 48x48 ] \
+    || fail "icon is not 48x48"
+
+dpkg --root="$root" --force-script-chrootless -r tarvola > "$scratch/dpkg.log" 2>&1 || { cat "$scratch/dpkg.log"; fail "remove"; }
+left=$(find "$root" -mindepth 1 -not -path "$root/var*" -type f)
+[ -z "$left" ] || fail "files left after removal: $left"
+echo "package check passed"

@@ -1,0 +1,15 @@
+#include "application_setup.h"
+
+#include <QApplication>
+#include <QIcon>
+
+namespace tarvola {
+
+void ConfigureApplication()
+{
+    QApplication::setApplicationName(QStringLiteral("Tarvola"));
+    QApplication::setApplicationVersion(QStringLiteral(TARVOLA_VERSION_TEXT));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/assets/tarvola.png")));
+}
+
+} // namespace tarvola
