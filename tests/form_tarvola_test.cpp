@@ -2,6 +2,7 @@
 #include "form_tarvola.h"
 #include "line_edit_field.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QGroupBox>
@@ -124,6 +125,26 @@ private slots:
             QCOMPARE(edit->palette().color(QPalette::Base), QColor(224, 224, 224));
             QCOMPARE(edit->palette().color(QPalette::Text), QColor(Qt::black));
         }
+    }
+
+    void namesTheFieldsForAssistiveTechnology_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("accessibleName");
+        QTest::newRow("Text1") << "Text1" << "Degrees";
+        QTest::newRow("Text4") << "Text4" << "Decimal degrees result";
+        QTest::newRow("Text6") << "Text6" << "Degrees minutes seconds result";
+    }
+    void namesTheFieldsForAssistiveTechnology()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, accessibleName);
+        // What a screen reader is told, through Qt's accessibility layer.
+        QAccessibleInterface* field = QAccessible::queryAccessibleInterface(m_window->findChild<QLineEdit*>(name));
+        QVERIFY(field);
+        QCOMPARE(field->role(), QAccessible::EditableText);
+        QCOMPARE(field->text(QAccessible::Name), accessibleName);
+        QCOMPARE(field->state().readOnly, name == "Text4" || name == "Text6");
     }
 
     void showsCaptionsAndUnitMarks()
