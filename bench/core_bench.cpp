@@ -49,28 +49,24 @@ void BM_DeciToDMS(benchmark::State& state)
 }
 BENCHMARK(BM_DeciToDMS);
 
-// A typical tick: both sides convert, both results are written.
-void BM_RefreshTick(benchmark::State& state)
+// One tick over in-memory fields holding the given input texts.
+void RunTicks(benchmark::State& state, const char* degrees, const char* minutes, const char* seconds,
+              const char* decimal)
 {
-    MemoryTextField text1 {"45", 3}, text2 {"30", 2}, text3 {"45", 2};
-    MemoryTextField text4 {kText4Default}, text5 {"12,5825", 9}, text6 {kText6Default};
+    MemoryTextField text1 {degrees, 3}, text2 {minutes, 2}, text3 {seconds, 2};
+    MemoryTextField text4 {kText4Default}, text5 {decimal, 9}, text6 {kText6Default};
     const RefreshFields fields {text1, text2, text3, text4, text5, text6};
     for (auto _ : state)
         RunRefreshTick(fields, kCommaDecimal);
     benchmark::DoNotOptimize(text6.text());
 }
+
+// A typical tick: both sides convert, both results are written.
+void BM_RefreshTick(benchmark::State& state) { RunTicks(state, "45", "30", "45", "12,5825"); }
 BENCHMARK(BM_RefreshTick);
 
-// The dearest tick: every input is mid-typing and fails to parse, so failures are thrown.
-void BM_RefreshTickAllFailing(benchmark::State& state)
-{
-    MemoryTextField text1 {"-", 3}, text2 {"", 2}, text3 {"", 2};
-    MemoryTextField text4 {kText4Default}, text5 {"abc", 9}, text6 {kText6Default};
-    const RefreshFields fields {text1, text2, text3, text4, text5, text6};
-    for (auto _ : state)
-        RunRefreshTick(fields, kCommaDecimal);
-    benchmark::DoNotOptimize(text6.text());
-}
+// Every input mid-typing: nothing parses, only the DMS result is written.
+void BM_RefreshTickAllFailing(benchmark::State& state) { RunTicks(state, "-", "", "", "abc"); }
 BENCHMARK(BM_RefreshTickAllFailing);
 
 } // namespace

@@ -26,11 +26,26 @@ QLabel* NewPicture(const QString& resource, QWidget* parent)
     return picture;
 }
 
-void ColourAsLink(QLabel* label)
+// A borderless frame that groups a picture and an address into one link area.
+QFrame* NewLinkArea(QWidget* parent, const char* name, const QRect& geometry, const QString& accessibleName)
 {
-    QPalette palette = label->palette();
+    auto* area = new QFrame(parent);
+    area->setObjectName(QLatin1String(name));
+    area->setGeometry(geometry);
+    area->setCursor(HandCursor());
+    area->setAccessibleName(accessibleName);
+    return area;
+}
+
+QLabel* NewAddress(QWidget* area, const char* name, const QString& text, const QRect& geometry)
+{
+    auto* address = new QLabel(text, area);
+    address->setObjectName(QLatin1String(name));
+    address->setGeometry(geometry);
+    QPalette palette = address->palette();
     palette.setColor(QPalette::WindowText, kLinkColour);
-    label->setPalette(palette);
+    address->setPalette(palette);
+    return address;
 }
 
 } // namespace
@@ -84,11 +99,7 @@ void About::createPictures()
 
 void About::createSiteLink()
 {
-    SiteUlvo = new QFrame(this);
-    SiteUlvo->setObjectName(QStringLiteral("SiteUlvo"));
-    SiteUlvo->setGeometry(TwipsRect(480, 1200, 2535, 975));
-    SiteUlvo->setCursor(HandCursor());
-    SiteUlvo->setAccessibleName(QStringLiteral("Open web site"));
+    SiteUlvo = NewLinkArea(this, "SiteUlvo", TwipsRect(480, 1200, 2535, 975), QStringLiteral("Open web site"));
 
     // The banner takes no pointer input: over it, the pointer is over the link area.
     Image2 = NewPicture(QStringLiteral(":/assets/site_banner.png"), SiteUlvo);
@@ -96,19 +107,12 @@ void About::createSiteLink()
     Image2->setGeometry(TwipsRect(0, 0, 2250, 525));
     Image2->setAttribute(Qt::WA_TransparentForMouseEvents);
 
-    Label2 = new QLabel(SiteAddressText(), SiteUlvo);
-    Label2->setObjectName(QStringLiteral("Label2"));
-    Label2->setGeometry(TwipsRect(120, 720, 2295, 255));
-    ColourAsLink(Label2);
+    Label2 = NewAddress(SiteUlvo, "Label2", SiteAddressText(), TwipsRect(120, 720, 2295, 255));
 }
 
 void About::createMailLink()
 {
-    Mail = new QFrame(this);
-    Mail->setObjectName(QStringLiteral("Mail"));
-    Mail->setGeometry(TwipsRect(240, 2400, 2895, 495));
-    Mail->setCursor(HandCursor());
-    Mail->setAccessibleName(QStringLiteral("Send mail"));
+    Mail = NewLinkArea(this, "Mail", TwipsRect(240, 2400, 2895, 495), QStringLiteral("Send mail"));
 
     QIcon mailIcon;
     mailIcon.addFile(QStringLiteral(":/assets/mail_16.png"));
@@ -118,10 +122,7 @@ void About::createMailLink()
     Image1->setGeometry(TwipsRect(0, 120, 480, 480));
     Image1->setPixmap(mailIcon.pixmap(Image1->size()));
 
-    Label1 = new QLabel(kShownMailAddress, Mail);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setGeometry(TwipsRect(600, 240, 2175, 255));
-    ColourAsLink(Label1);
+    Label1 = NewAddress(Mail, "Label1", kShownMailAddress, TwipsRect(600, 240, 2175, 255));
 }
 
 void About::createTitle()

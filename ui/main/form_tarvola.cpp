@@ -31,16 +31,23 @@ constexpr qreal kFieldFontPoints = 9.75;
 constexpr qreal kUnitMarkFontPoints = 12;
 const QColor kResultBackground(224, 224, 224);
 
-QString HeaderText(int blanks)
+QGroupBox* NewFrame(QWidget* client, const char* name, const QString& title, const QRect& geometry)
 {
-    return QStringLiteral("Input") + QString(blanks, QLatin1Char(' ')) + QStringLiteral("Result");
+    auto* frame = new QGroupBox(title, client);
+    frame->setObjectName(QLatin1String(name));
+    frame->setGeometry(geometry);
+    return frame;
 }
 
-// The headers were measured against a bitmap font; a scalable fallback can be a few pixels
-// wider, and "Result" must not lose its last letter.
-void WidenToText(QLabel* label)
+// "Input" and "Result" over their fields, placed by the number of blanks between them.
+QLabel* NewHeader(QGroupBox* frame, int blanks, const QRect& geometry)
 {
-    label->resize(std::max(label->width(), label->sizeHint().width()), label->height());
+    auto* header = new QLabel(QStringLiteral("Input") + QString(blanks, QLatin1Char(' ')) + QStringLiteral("Result"), frame);
+    header->setGeometry(geometry);
+    // The layout was measured against a bitmap font; a scalable fallback can be a few pixels
+    // wider, and "Result" must not lose its last letter.
+    header->resize(std::max(header->width(), header->sizeHint().width()), header->height());
+    return header;
 }
 
 QString FromView(std::string_view text)
@@ -90,14 +97,9 @@ void FormTarvola::createMenu()
 
 void FormTarvola::createDmsToDecimal(QWidget* client)
 {
-    Frame1 = new QGroupBox(QStringLiteral("DegDMS to DegDeci"), client);
-    Frame1->setObjectName(QStringLiteral("Frame1"));
+    Frame1 = NewFrame(client, "Frame1", QStringLiteral("DegDMS to DegDeci"), TwipsRect(120, 0, 3135, 1095));
     Frame1->setFont(ClassicSansFont(kDialogFontPoints));
-    Frame1->setGeometry(TwipsRect(120, 0, 3135, 1095));
-
-    Label3[0] = new QLabel(HeaderText(23), Frame1);
-    Label3[0]->setGeometry(TwipsRect(600, 240, 2055, 255));
-    WidenToText(Label3[0]);
+    Label3[0] = NewHeader(Frame1, 23, TwipsRect(600, 240, 2055, 255));
 
     Text1 = addField(Frame1, "Text1", QStringLiteral("Degrees"), TwipsRect(120, 600, 495, 285), false);
     addUnitMark(Frame1, 0, QStringLiteral("\u00B0"), TwipsRect(620, 600, 255, 255));
@@ -112,13 +114,8 @@ void FormTarvola::createDmsToDecimal(QWidget* client)
 
 void FormTarvola::createDecimalToDms(QWidget* client)
 {
-    Frame2 = new QGroupBox(QStringLiteral("DegDeci to DegDMS"), client);
-    Frame2->setObjectName(QStringLiteral("Frame2"));
-    Frame2->setGeometry(TwipsRect(120, 1200, 3135, 1095));
-
-    Label3[1] = new QLabel(HeaderText(22), Frame2);
-    Label3[1]->setGeometry(TwipsRect(600, 240, 1815, 255));
-    WidenToText(Label3[1]);
+    Frame2 = NewFrame(client, "Frame2", QStringLiteral("DegDeci to DegDMS"), TwipsRect(120, 1200, 3135, 1095));
+    Label3[1] = NewHeader(Frame2, 22, TwipsRect(600, 240, 1815, 255));
 
     Text5 = addField(Frame2, "Text5", QStringLiteral("Decimal degrees"), TwipsRect(240, 600, 1095, 285), false);
     addUnitMark(Frame2, 4, QStringLiteral("\u00B0"), TwipsRect(1360, 600, 255, 255));
