@@ -19,7 +19,7 @@ errors=$(mktemp)
 
 # One watcher of the root window for every launch: polling the X server with a new connection
 # every few milliseconds fills its listen queue and makes launches fail to connect.
-coproc WATCH { stdbuf -oL xev -root -event substructure; }
+coproc WATCH { stdbuf -oL xev -root -event substructure 2>/dev/null; }
 sleep 0.5
 
 # Milliseconds from exec until the program's first top-level window is mapped.

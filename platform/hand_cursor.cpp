@@ -1,5 +1,7 @@
 #include "hand_cursor.h"
 
+#include "artwork.h"
+
 #include <QBitmap>
 
 namespace tarvola {
@@ -8,8 +10,8 @@ QCursor HandCursor()
 {
     constexpr int kHotX = 5;
     constexpr int kHotY = 0;
-    const QBitmap outline(QStringLiteral(":/assets/hand_cursor.xbm"));
-    const QBitmap mask(QStringLiteral(":/assets/hand_cursor_mask.xbm"));
+    const QBitmap outline = QBitmap::fromImage(ArtworkImage(QStringLiteral("hand_cursor.xbm")));
+    const QBitmap mask = QBitmap::fromImage(ArtworkImage(QStringLiteral("hand_cursor_mask.xbm")));
     return QCursor(outline, mask, kHotX, kHotY);
 }
 

@@ -1,5 +1,6 @@
 #include "about.h"
 
+#include "artwork.h"
 #include "classic_font.h"
 #include "hand_cursor.h"
 #include "taskbar.h"
@@ -19,10 +20,10 @@ namespace {
 constexpr qreal kDialogFontPoints = 8.25;
 const QColor kLinkColour(0, 128, 0);
 
-QLabel* NewPicture(const QString& resource, QWidget* parent)
+QLabel* NewPicture(const QString& name, QWidget* parent)
 {
     auto* picture = new QLabel(parent);
-    picture->setPixmap(QPixmap(resource));
+    picture->setPixmap(Artwork(name));
     return picture;
 }
 
@@ -77,12 +78,12 @@ About::About(LinkOpener openLink, QWidget* parent)
 
 void About::createPictures()
 {
-    Picture1 = NewPicture(QStringLiteral(":/assets/tarvola.png"), this);
+    Picture1 = NewPicture(QStringLiteral("tarvola.png"), this);
     Picture1->setObjectName(QStringLiteral("Picture1"));
     Picture1->setGeometry(TwipsRect(120, 120, 735, 735));
     Picture1->setFocusPolicy(Qt::StrongFocus);
 
-    PictureDon = NewPicture(QStringLiteral(":/assets/donation.png"), this);
+    PictureDon = NewPicture(QStringLiteral("donation.png"), this);
     PictureDon->setObjectName(QStringLiteral("PictureDon"));
     PictureDon->setGeometry(QRect(TwipsRect(120, 3120, 0, 0).topLeft(), PictureDon->pixmap().size()));
     PictureDon->setFocusPolicy(Qt::StrongFocus);
@@ -102,7 +103,7 @@ void About::createSiteLink()
     SiteUlvo = NewLinkArea(this, "SiteUlvo", TwipsRect(480, 1200, 2535, 975), QStringLiteral("Open web site"));
 
     // The banner takes no pointer input: over it, the pointer is over the link area.
-    Image2 = NewPicture(QStringLiteral(":/assets/site_banner.png"), SiteUlvo);
+    Image2 = NewPicture(QStringLiteral("site_banner.png"), SiteUlvo);
     Image2->setObjectName(QStringLiteral("Image2"));
     Image2->setGeometry(TwipsRect(0, 0, 2250, 525));
     Image2->setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -115,8 +116,8 @@ void About::createMailLink()
     Mail = NewLinkArea(this, "Mail", TwipsRect(240, 2400, 2895, 495), QStringLiteral("Send mail"));
 
     QIcon mailIcon;
-    mailIcon.addFile(QStringLiteral(":/assets/mail_16.png"));
-    mailIcon.addFile(QStringLiteral(":/assets/mail_32.png"));
+    mailIcon.addPixmap(Artwork(QStringLiteral("mail_16.png")));
+    mailIcon.addPixmap(Artwork(QStringLiteral("mail_32.png")));
     Image1 = new QLabel(Mail);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setGeometry(TwipsRect(0, 120, 480, 480));

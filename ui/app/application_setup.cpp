@@ -1,5 +1,7 @@
 #include "application_setup.h"
 
+#include "artwork.h"
+
 #include <QApplication>
 #include <QIcon>
 
@@ -9,7 +11,7 @@ void ConfigureApplication()
 {
     QApplication::setApplicationName(QStringLiteral("Tarvola"));
     QApplication::setApplicationVersion(QStringLiteral(TARVOLA_VERSION_TEXT));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/assets/tarvola.png")));
+    QApplication::setWindowIcon(QIcon(Artwork(QStringLiteral("tarvola.png"))));
 }
 
 } // namespace tarvola
