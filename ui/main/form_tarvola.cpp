@@ -20,7 +20,6 @@
 #include <QStyle>
 
 #include <algorithm>
-#include <map>
 
 namespace tarvola {
 
@@ -101,14 +100,17 @@ void FormTarvola::createDmsToDecimal(QWidget* client)
     Frame1->setFont(ClassicSansFont(kDialogFontPoints));
     Label3[0] = NewHeader(Frame1, 23, TwipsRect(600, 240, 2055, 255));
 
-    Text1 = addField(Frame1, "Text1", QStringLiteral("Degrees"), TwipsRect(120, 600, 495, 285), false);
+    Text1 = addField(Frame1, "Text1", kText1Default, QStringLiteral("Degrees"), TwipsRect(120, 600, 495, 285),
+                     false);
     addUnitMark(Frame1, 0, QStringLiteral("\u00B0"), TwipsRect(620, 600, 255, 255));
-    Text2 = addField(Frame1, "Text2", QStringLiteral("Minutes"), TwipsRect(720, 600, 375, 285), false);
+    Text2 = addField(Frame1, "Text2", kText2Default, QStringLiteral("Minutes"), TwipsRect(720, 600, 375, 285),
+                     false);
     addUnitMark(Frame1, 1, QStringLiteral("'"), TwipsRect(1130, 600, 255, 255));
-    Text3 = addField(Frame1, "Text3", QStringLiteral("Seconds"), TwipsRect(1200, 600, 375, 285), false);
+    Text3 = addField(Frame1, "Text3", kText3Default, QStringLiteral("Seconds"), TwipsRect(1200, 600, 375, 285),
+                     false);
     addUnitMark(Frame1, 2, QStringLiteral(" \""), TwipsRect(1560, 600, 255, 255));
-    Text4 = addField(Frame1, "Text4", QStringLiteral("Decimal degrees result"), TwipsRect(1800, 600, 1095, 285),
-                     true);
+    Text4 = addField(Frame1, "Text4", kText4Default, QStringLiteral("Decimal degrees result"),
+                     TwipsRect(1800, 600, 1095, 285), true);
     addUnitMark(Frame1, 3, QStringLiteral("\u00B0"), TwipsRect(2920, 600, 135, 255));
 }
 
@@ -117,31 +119,25 @@ void FormTarvola::createDecimalToDms(QWidget* client)
     Frame2 = NewFrame(client, "Frame2", QStringLiteral("DegDeci to DegDMS"), TwipsRect(120, 1200, 3135, 1095));
     Label3[1] = NewHeader(Frame2, 22, TwipsRect(600, 240, 1815, 255));
 
-    Text5 = addField(Frame2, "Text5", QStringLiteral("Decimal degrees"), TwipsRect(240, 600, 1095, 285), false);
+    Text5 = addField(Frame2, "Text5", kText5Default, QStringLiteral("Decimal degrees"),
+                     TwipsRect(240, 600, 1095, 285), false);
     addUnitMark(Frame2, 4, QStringLiteral("\u00B0"), TwipsRect(1360, 600, 255, 255));
-    Text6 = addField(Frame2, "Text6", QStringLiteral("Degrees minutes seconds result"),
+    Text6 = addField(Frame2, "Text6", kText6Default, QStringLiteral("Degrees minutes seconds result"),
                      TwipsRect(1680, 600, 1095, 285), true);
 }
 
-QLabel* FormTarvola::addUnitMark(QGroupBox* frame, int index, const QString& text, const QRect& geometry)
+void FormTarvola::addUnitMark(QGroupBox* frame, int index, const QString& text, const QRect& geometry)
 {
     auto* label = new QLabel(text, frame);
     label->setObjectName(QStringLiteral("Label1_%1").arg(index));
     label->setFont(ClassicSansFont(kUnitMarkFontPoints));
     label->setGeometry(geometry);
     Label1[static_cast<std::size_t>(index)] = label;
-    return label;
 }
 
-QLineEdit* FormTarvola::addField(QGroupBox* frame, const char* name, const QString& accessibleName,
-                                 const QRect& geometry, bool readOnly)
+QLineEdit* FormTarvola::addField(QGroupBox* frame, const char* name, const FieldDefault& field,
+                                 const QString& accessibleName, const QRect& geometry, bool readOnly)
 {
-    static const std::map<std::string_view, const FieldDefault*> defaults = {
-        {"Text1", &kText1Default}, {"Text2", &kText2Default}, {"Text3", &kText3Default},
-        {"Text4", &kText4Default}, {"Text5", &kText5Default}, {"Text6", &kText6Default},
-    };
-    const FieldDefault& field = *defaults.at(name);
-
     auto* edit = new QLineEdit(FromView(field.text), frame);
     edit->setObjectName(QLatin1String(name));
     edit->setAccessibleName(accessibleName);

@@ -13,6 +13,7 @@ class QLineEdit;
 namespace tarvola {
 
 class AboutCommands;
+struct FieldDefault;
 class LineEditField;
 class RefreshTimer;
 
@@ -41,9 +42,9 @@ private:
     void setTabOrder();
     void startRefresh();
 
-    QLabel* addUnitMark(QGroupBox* frame, int index, const QString& text, const QRect& geometry);
-    QLineEdit* addField(QGroupBox* frame, const char* name, const QString& accessibleName, const QRect& geometry,
-                        bool readOnly);
+    void addUnitMark(QGroupBox* frame, int index, const QString& text, const QRect& geometry);
+    QLineEdit* addField(QGroupBox* frame, const char* name, const FieldDefault& field, const QString& accessibleName,
+                        const QRect& geometry, bool readOnly);
 
     AboutCommands& m_about;
 
