@@ -11,7 +11,8 @@ std::string LineEditField::text() const
 
 void LineEditField::write(std::string_view text)
 {
-    const QString written = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())).left(m_edit.maxLength());
+    const QString written =
+        QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())).left(m_edit.maxLength());
     if (written != m_edit.text()) {
         m_edit.setText(written);
         return;

@@ -41,7 +41,8 @@ QGroupBox* NewFrame(QWidget* client, const char* name, const QString& title, con
 // "Input" and "Result" over their fields, placed by the number of blanks between them.
 QLabel* NewHeader(QGroupBox* frame, int blanks, const QRect& geometry)
 {
-    auto* header = new QLabel(QStringLiteral("Input") + QString(blanks, QLatin1Char(' ')) + QStringLiteral("Result"), frame);
+    const QString text = QStringLiteral("Input") + QString(blanks, QLatin1Char(' ')) + QStringLiteral("Result");
+    auto* header = new QLabel(text, frame);
     header->setGeometry(geometry);
     // The layout was measured against a bitmap font; a scalable fallback can be a few pixels
     // wider, and "Result" must not lose its last letter.
