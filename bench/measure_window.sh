@@ -22,18 +22,27 @@ errors=$(mktemp)
 coproc WATCH { stdbuf -oL xev -root -event substructure 2>/dev/null; }
 sleep 0.5
 
-# Milliseconds from exec until the program's first top-level window is mapped.
+# Milliseconds from exec until the program's first top-level window is mapped. A launch whose
+# window never comes (Xvfb now and then refuses a connection) is tried again.
 startup_ms() {
     local program=$1 start pid line
-    start=$(now_ms)
-    "$program" 2>>"$errors" >/dev/null &
-    pid=$!
-    while read -r line <&"${WATCH[0]}"; do
-        [[ $line == MapNotify* ]] && break
+    for _ in 1 2 3; do
+        start=$(now_ms)
+        "$program" 2>>"$errors" >/dev/null &
+        pid=$!
+        while read -r -t 10 line <&"${WATCH[0]}"; do
+            if [[ $line == MapNotify* ]]; then
+                echo $(($(now_ms) - start))
+                kill $pid
+                wait $pid 2>/dev/null || true
+                return 0
+            fi
+        done
+        kill $pid 2>/dev/null || true
+        wait $pid 2>/dev/null || true
     done
-    echo $(($(now_ms) - start))
-    kill $pid
-    wait $pid 2>/dev/null || true
+    echo "$program never showed its window; see $errors" >&2
+    return 1
 }
 
 median() { sort -n | awk '{a[NR] = $1} END {print (NR % 2) ? a[(NR + 1) / 2] : (a[NR / 2] + a[NR / 2 + 1]) / 2}'; }

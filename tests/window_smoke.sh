@@ -10,14 +10,27 @@ if [ -z "${TARVOLA_SMOKE_INSIDE_X:-}" ]; then
     exec env TARVOLA_SMOKE_INSIDE_X=1 xvfb-run -a -s "-screen 0 800x600x24" "$0" "$@"
 fi
 
-"$program" &
-pid=$!
-trap 'kill $pid 2>/dev/null || true' EXIT
-
+# A freshly started Xvfb now and then refuses a client's first connection, mostly on a loaded
+# machine; such a start is retried, and any other early end fails the test.
+errors=$(mktemp)
+pid=""
+trap 'kill $pid 2>/dev/null || true; rm -f "$errors"' EXIT
 window=""
-for _ in $(seq 100); do
-    window=$(xwininfo -name " Tarvola v1.1" 2>/dev/null | awk '/Window id:/ {print $4}') && [ -n "$window" ] && break
-    sleep 0.1
+for attempt in 1 2 3; do
+    for _ in $(seq 50); do xwininfo -root >/dev/null 2>&1 && break; sleep 0.1; done
+    "$program" 2>"$errors" &
+    pid=$!
+    for _ in $(seq 100); do
+        window=$(xwininfo -name " Tarvola v1.1" 2>/dev/null | awk '/Window id:/ {print $4}') && [ -n "$window" ] && break
+        kill -0 $pid 2>/dev/null || break
+        sleep 0.1
+    done
+    [ -n "$window" ] && break
+    kill $pid 2>/dev/null || true
+    wait $pid 2>/dev/null || true
+    cat "$errors"
+    grep -q "could not connect to display" "$errors" || break
+    echo "attempt $attempt: the X server refused the connection; starting again"
 done
 [ -n "$window" ] || { echo "FAIL: no window titled ' Tarvola v1.1' within 10 s"; exit 1; }
 sleep 0.5 # the first refresh comes 100 ms after the window
