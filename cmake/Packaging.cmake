@@ -4,6 +4,8 @@ include(GNUInstallDirs)
 set(TARVOLA_APP_ID org.example.ulvo.Tarvola)
 set(_linux ${PROJECT_SOURCE_DIR}/packaging/linux)
 
+# Installed next to the system's Qt: no search path of its own.
+set_target_properties(tarvola PROPERTIES INSTALL_RPATH "")
 install(TARGETS tarvola RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES ${_linux}/${TARVOLA_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${_linux}/${TARVOLA_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
@@ -12,10 +14,22 @@ install(FILES ${PROJECT_SOURCE_DIR}/assets/tarvola.png
     DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/48x48/apps
     RENAME ${TARVOLA_APP_ID}.png)
 
+# What every Debian package carries: copyright, changelog and manual page, the latter two
+# compressed reproducibly (no name, no time stamp in the gzip header).
+set(_doc_dir ${CMAKE_INSTALL_DATADIR}/doc/tarvola)
+foreach(_page changelog tarvola.1)
+    add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/${_page}.gz
+        COMMAND gzip -9n -c ${_linux}/${_page} > ${CMAKE_BINARY_DIR}/${_page}.gz
+        DEPENDS ${_linux}/${_page} VERBATIM)
+endforeach()
+add_custom_target(tarvola_docs ALL DEPENDS ${CMAKE_BINARY_DIR}/changelog.gz ${CMAKE_BINARY_DIR}/tarvola.1.gz)
+install(FILES ${_linux}/copyright ${CMAKE_BINARY_DIR}/changelog.gz DESTINATION ${_doc_dir})
+install(FILES ${CMAKE_BINARY_DIR}/tarvola.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+
 set(CPACK_PACKAGE_NAME tarvola)
 set(CPACK_PACKAGE_VENDOR "Ulvo")
 set(CPACK_PACKAGE_CONTACT "Ulvo <contact@ulvo.example.org>")
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${PROJECT_DESCRIPTION}")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "angle converter between degrees-minutes-seconds and decimal degrees")
 set(CPACK_PACKAGE_VERSION "${TARVOLA_VERSION_TEXT}")
 set(CPACK_PACKAGE_HOMEPAGE_URL "http://www.ulvo.example.org/")
 set(CPACK_GENERATOR DEB)
@@ -25,6 +39,9 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The windows ask for these fonts by name; shlibdeps cannot see that.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, qt6-qpa-plugins")
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-    "Converts angles between degrees-minutes-seconds and decimal degrees while you type.\n Both directions are shown at once and recomputed ten times a second.")
+    "Tarvola converts angles in both directions at once while you type: whole
+degrees, minutes and seconds give decimal degrees, and decimal degrees give
+the degrees-minutes-seconds text. Both results are recomputed ten times a
+second, with the decimal separator of the user's locale.")
 set(CPACK_STRIP_FILES ON)
 include(CPack)

@@ -14,13 +14,16 @@ cpack --config "$build/CPackConfig.cmake" -B "$scratch/out" > "$scratch/cpack.lo
 package=$(ls "$scratch"/out/tarvola_*.deb)
 echo "package: $(basename "$package")"
 
-# Exactly the program and its desktop integration, nothing else.
+# Exactly the program, its desktop integration and the files every Debian package carries.
 files=$(dpkg-deb -c "$package" | awk '$1 !~ /^d/ {print $6}' | sort)
 expected=$(sort <<'LIST'
 ./usr/bin/tarvola
 ./usr/share/applications/org.example.ulvo.Tarvola.desktop
 ./usr/share/metainfo/org.example.ulvo.Tarvola.metainfo.xml
 ./usr/share/icons/hicolor/48x48/apps/org.example.ulvo.Tarvola.png
+./usr/share/doc/tarvola/copyright
+./usr/share/doc/tarvola/changelog.gz
+./usr/share/man/man1/tarvola.1.gz
 LIST
 )
 [ "$files" = "$expected" ] || fail "package holds:
@@ -33,12 +36,19 @@ for needed in libqt6widgets6 libqt6gui6 libqt6core6 libc6 fonts-liberation qt6-q
     grep -q "$needed" <<<"$depends" || fail "Depends lacks $needed"
 done
 
+# Debian's own checker: errors fail, warnings are printed.
+lintian_status=0
+lintian --fail-on error "$package" > "$scratch/lintian.log" 2>&1 || lintian_status=$?
+grep -v "running with root privileges" "$scratch/lintian.log" || true
+[ $lintian_status -eq 0 ] || fail "lintian reports an error"
+
 # The installed desktop entry, metainfo and icon, as a desktop would read them.
 root="$scratch/root"
 mkdir -p "$root/var/lib/dpkg/updates" "$root/var/lib/dpkg/info"
 touch "$root/var/lib/dpkg/status"
 dpkg --root="$root" --force-depends --force-script-chrootless -i "$package" > "$scratch/dpkg.log" 2>&1 \
     || { cat "$scratch/dpkg.log"; fail "install"; }
+readelf -d "$root/usr/bin/tarvola" | grep -qE "RPATH|RUNPATH" && fail "the installed program carries a library search path"
 desktop-file-validate "$root/usr/share/applications/org.example.ulvo.Tarvola.desktop" || fail "desktop entry"
 appstreamcli validate --no-net "$root/usr/share/metainfo/org.example.ulvo.Tarvola.metainfo.xml" || fail "metainfo"
 grep -q '<release version="1.00.0001"' "$root/usr/share/metainfo/org.example.ulvo.Tarvola.metainfo.xml" \

@@ -1,5 +1,6 @@
 #include "about_controller.h"
 #include "application_setup.h"
+#include "desktop_session.h"
 #include "form_tarvola.h"
 #include "open_link.h"
 
@@ -7,7 +8,7 @@
 
 int main(int argc, char* argv[])
 {
-    QApplication app(argc, argv);
+    const auto app = tarvola::StartOnDesktop(argc, argv);
     tarvola::ConfigureApplication();
 
     tarvola::AboutController about(tarvola::OpenLink);
