@@ -36,16 +36,17 @@ std::string DeciToDMS(const LooseValue& value, const LocaleSeparators& separator
         Multiply(Subtract(minutesExact, LooseValue::Number(wholeMinutes), separators), kSixty, separators);
     std::string seconds = FormatWhole(*secondsExact.number());
 
-    // Rounding can reach a full minute (1,15 would otherwise read 1° 8' 60"); carry it so that
-    // no text ever shows 60 seconds or 60 minutes.
+    // Rounding can reach a full minute (1,15 would otherwise read 1° 8' 60"), and the minutes
+    // themselves can floor to 60 when value - degrees rounds up to exactly 1 (-1e-17). Carry
+    // both, so that no text ever shows 60 seconds or 60 minutes.
     if (seconds == kFullMinuteOfSeconds) {
         seconds = "0";
         wholeMinutes += 1;
-        if (wholeMinutes == kMinutesPerDegree) {
-            wholeMinutes = 0;
-            if (const double* wholeDegrees = degrees.number())
-                degrees = LooseValue::Number(*wholeDegrees + 1);
-        }
+    }
+    if (wholeMinutes >= kMinutesPerDegree) {
+        wholeMinutes -= kMinutesPerDegree;
+        if (const double* wholeDegrees = degrees.number())
+            degrees = LooseValue::Number(*wholeDegrees + 1);
     }
 
     const LooseValue minutesPiece = LooseValue::Number(wholeMinutes);

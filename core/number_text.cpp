@@ -15,11 +15,40 @@ namespace {
 
 using detail::RoundedDecimal;
 
-// Exponents beyond this saturate: any of them is far outside the double range either way.
-constexpr long kExponentCap = 1'000'000;
+// Written exponents saturate here: far beyond the double range either way, and far from
+// overflowing when the position of the decimal separator is added.
+constexpr long long kExponentCap = 100'000'000'000'000'000;
+// Beyond these powers of ten a nonzero value is certainly out of range or certainly zero.
+constexpr long long kOverflowOrder = 400;
+constexpr long long kUnderflowOrder = -400;
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// The digit scripts a number may be written in: Latin, Arabic-Indic (U+0660..U+0669) and
+// Persian (U+06F0..U+06F9). One number uses one script.
+enum class DigitScript { None, Latin, ArabicIndic, Persian };
+
+struct Digit {
+    char ascii; // '0'..'9'
+    DigitScript script;
+    std::size_t size; // bytes taken in the UTF-8 text
+};
+
+std::optional<Digit> DigitAt(std::string_view text, std::size_t position)
+{
+    const char c = text[position];
+    if (c >= '0' && c <= '9')
+        return Digit {c, DigitScript::Latin, 1};
+    if (position + 1 >= text.size())
+        return std::nullopt;
+    const auto lead = static_cast<unsigned char>(c);
+    const auto next = static_cast<unsigned char>(text[position + 1]);
+    if (lead == 0xD9 && next >= 0xA0 && next <= 0xA9) // U+0660..U+0669
+        return Digit {static_cast<char>('0' + (next - 0xA0)), DigitScript::ArabicIndic, 2};
+    if (lead == 0xDB && next >= 0xB0 && next <= 0xB9) // U+06F0..U+06F9
+        return Digit {static_cast<char>('0' + (next - 0xB0)), DigitScript::Persian, 2};
+    return std::nullopt;
+}
 
 bool TokenAt(std::string_view text, std::size_t position, std::string_view token)
 {
@@ -43,22 +72,52 @@ std::string NonFiniteText(double x)
     return x < 0 ? "-inf" : "inf";
 }
 
-// The number as plain ASCII that from_chars reads ("123.45e-6", no sign), with what is needed
-// to tell an overflow from an underflow when from_chars reports the value out of range.
+// The number as plain ASCII that from_chars reads, normalised to "0.DIGITS" times ten to the
+// power `order`, so that neither the count of leading zeros nor a long exponent can overflow.
 struct PlainNumber {
-    std::string text;
+    std::string text; // "0.125e3"; meaningless when isZero
     bool negative = false;
-    // Power of ten of the first non-zero digit (0 for "5", -2 for "0,05"); meaningless when
-    // every digit is zero.
-    long order = 0;
+    long long order = 0;
+    bool isZero = true;
+};
+
+// Reads the digits of one script at `position` onwards; false when the script changes.
+class DigitReader {
+public:
+    explicit DigitReader(std::string_view text) : m_text(text) { }
+
+    // The digit at position, if it is one of the number's script; moves past it.
+    std::optional<char> next(std::size_t& position)
+    {
+        if (position >= m_text.size())
+            return std::nullopt;
+        const std::optional<Digit> digit = DigitAt(m_text, position);
+        if (!digit)
+            return std::nullopt;
+        if (m_script == DigitScript::None)
+            m_script = digit->script;
+        if (digit->script != m_script) {
+            m_mixed = true;
+            return std::nullopt;
+        }
+        position += digit->size;
+        return digit->ascii;
+    }
+    [[nodiscard]] bool mixed() const { return m_mixed; }
+
+private:
+    std::string_view m_text;
+    DigitScript m_script = DigitScript::None;
+    bool m_mixed = false;
 };
 
 std::optional<PlainNumber> ToPlainNumber(std::string_view text, const LocaleSeparators& separators)
 {
     const std::string_view body = TrimBlanks(text);
     PlainNumber plain;
-    plain.text.reserve(body.size() + 2);
-    plain.text.push_back('0'); // so that ",5" reads as "0.5"
+    plain.text.reserve(body.size() + 24);
+    plain.text = "0."; // then the digits from the first nonzero one on
+    constexpr std::size_t kPrefixSize = 2;
 
     std::size_t position = 0;
     if (position < body.size() && (body[position] == '+' || body[position] == '-')) {
@@ -66,25 +125,23 @@ std::optional<PlainNumber> ToPlainNumber(std::string_view text, const LocaleSepa
         ++position;
     }
 
+    DigitReader digits(body);
     bool anyDigit = false;
     bool inFraction = false;
-    bool seenNonZero = false;
-    long integerDigits = 0; // counted from the first non-zero digit
-    long fractionZeros = 0; // zeros after the separator before the first non-zero digit
+    long long pointOrder = 0; // the decimal separator's place relative to the first nonzero digit
     while (position < body.size()) {
-        const char c = body[position];
-        if (IsDigit(c)) {
-            plain.text.push_back(c);
+        if (const std::optional<char> digit = digits.next(position)) {
             anyDigit = true;
-            if (c != '0')
-                seenNonZero = true;
-            if (!inFraction && seenNonZero)
-                integerDigits = std::min(integerDigits + 1, kExponentCap);
-            else if (inFraction && !seenNonZero)
-                fractionZeros = std::min(fractionZeros + 1, kExponentCap);
-            ++position;
+            const bool anySignificant = plain.text.size() > kPrefixSize;
+            if (anySignificant || *digit != '0')
+                plain.text.push_back(*digit);
+            if (!inFraction && plain.text.size() > kPrefixSize)
+                ++pointOrder;
+            else if (inFraction && !anySignificant && *digit == '0')
+                --pointOrder;
+        } else if (digits.mixed()) {
+            return std::nullopt;
         } else if (!inFraction && TokenAt(body, position, separators.decimal)) {
-            plain.text.push_back('.');
             inFraction = true;
             position += separators.decimal.size();
         } else if (!inFraction && anyDigit && TokenAt(body, position, separators.group)) {
@@ -95,10 +152,8 @@ std::optional<PlainNumber> ToPlainNumber(std::string_view text, const LocaleSepa
     }
     if (!anyDigit)
         return std::nullopt;
-    if (plain.text.back() == '.')
-        plain.text.pop_back(); // "5," reads as "5"
 
-    long exponent = 0;
+    long long exponent = 0;
     if (position < body.size() && (body[position] == 'e' || body[position] == 'E')) {
         ++position;
         bool negativeExponent = false;
@@ -106,24 +161,29 @@ std::optional<PlainNumber> ToPlainNumber(std::string_view text, const LocaleSepa
             negativeExponent = body[position] == '-';
             ++position;
         }
-        const std::size_t firstExponentDigit = position;
-        while (position < body.size() && IsDigit(body[position])) {
-            exponent = std::min(exponent * 10 + (body[position] - '0'), kExponentCap);
-            ++position;
+        bool anyExponentDigit = false;
+        while (const std::optional<char> digit = digits.next(position)) {
+            anyExponentDigit = true;
+            exponent = std::min(exponent * 10 + (*digit - '0'), kExponentCap); // below 10^18: no overflow
         }
-        if (position == firstExponentDigit)
+        if (!anyExponentDigit)
             return std::nullopt;
         if (negativeExponent)
             exponent = -exponent;
-        char digits[24];
-        const auto written = std::to_chars(std::begin(digits), std::end(digits), exponent);
-        plain.text.push_back('e');
-        plain.text.append(digits, written.ptr);
     }
     if (position != body.size())
         return std::nullopt;
 
-    plain.order = (integerDigits > 0 ? integerDigits - 1 : -(fractionZeros + 1)) + exponent;
+    if (plain.text.size() == kPrefixSize)
+        return plain; // every digit is zero
+    plain.isZero = false;
+    plain.order = pointOrder + exponent;
+    if (plain.order > kOverflowOrder || plain.order < kUnderflowOrder)
+        return plain; // decided without reading the digits
+    plain.text.push_back('e');
+    char orderDigits[24];
+    const auto written = std::to_chars(std::begin(orderDigits), std::end(orderDigits), plain.order);
+    plain.text.append(orderDigits, written.ptr);
     return plain;
 }
 
@@ -196,16 +256,22 @@ std::optional<double> TryParseNumber(std::string_view text, const LocaleSeparato
     const std::optional<PlainNumber> plain = ToPlainNumber(text, separators);
     if (!plain)
         return std::nullopt;
-    const char* const first = plain->text.data();
-    const char* const last = first + plain->text.size();
     double value = 0;
-    const auto [end, error] = std::from_chars(first, last, value, std::chars_format::general);
-    if (error == std::errc::result_out_of_range) {
-        if (plain->order >= 0)
-            return std::nullopt; // too large for a double
-        value = 0; // too small: reads as zero
-    } else if (error != std::errc {} || end != last) {
-        return std::nullopt;
+    if (plain->isZero || plain->order < kUnderflowOrder) {
+        value = 0; // too small for a double: reads as zero
+    } else if (plain->order > kOverflowOrder) {
+        return std::nullopt; // too large for a double
+    } else {
+        const char* const first = plain->text.data();
+        const char* const last = first + plain->text.size();
+        const auto [end, error] = std::from_chars(first, last, value, std::chars_format::general);
+        if (error == std::errc::result_out_of_range) {
+            if (plain->order > 0)
+                return std::nullopt;
+            value = 0;
+        } else if (error != std::errc {} || end != last) {
+            return std::nullopt;
+        }
     }
     return plain->negative ? -value : value;
 }

@@ -12,7 +12,9 @@ namespace tarvola {
 // Reads a number written under the given separators: blanks around it, an optional sign,
 // digits with at most one decimal separator (",5" and "5," are fine), group separators after
 // the first digit and before the decimal separator, then an optional exponent (E or e, a sign,
-// digits). Values too small for a double read as zero of the same sign.
+// digits). Digits are Latin, Arabic-Indic (U+0660..U+0669) or Persian (U+06F0..U+06F9), one
+// script per number. Values too small for a double read as zero of the same sign, however
+// long the text.
 // Throws ConversionFailure on any other text, and on values beyond the double range.
 [[nodiscard]] double ParseNumber(std::string_view text, const LocaleSeparators& separators);
 

@@ -2,12 +2,14 @@
 // refresh tick, under the four kinds of locale separators the program meets, and checks the
 // promises that hold for every input.
 #include "DDeci_to_DMS.h"
+#include "DegDMS_to_DegDeci.h"
 #include "conversion_failure.h"
 #include "field_defaults.h"
 #include "memory_text_field.h"
 #include "number_text.h"
 #include "refresh_cycle.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
@@ -57,6 +59,46 @@ void CheckNumberText(std::string_view text, const LocaleSeparators& separators)
     }
 }
 
+// A whole number read from the text, or nothing when the text is anything else.
+std::optional<long> WholeNumber(std::string_view text)
+{
+    long value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc {} || end != text.data() + text.size() || text.empty())
+        return std::nullopt;
+    return value;
+}
+
+// The DMS text has the shape " D° M' S\"", minutes and seconds are whole numbers 0..59, and
+// where the degrees fit the degrees field, the three pieces read back to the input within half
+// a second of arc.
+void CheckDmsText(const std::string& dms, std::string_view input, const LocaleSeparators& separators)
+{
+    constexpr std::string_view kDegreeSign = "\u00B0 ";
+    Check(dms.size() >= 8 && dms.front() == ' ' && dms.back() == '"');
+    const std::size_t degreeSign = dms.find(kDegreeSign);
+    const std::size_t apostrophe = dms.find("' ", degreeSign);
+    Check(degreeSign != std::string::npos && apostrophe != std::string::npos);
+    const std::string_view text(dms);
+    const std::string_view degreesPiece = text.substr(1, degreeSign - 1);
+    const std::size_t minutesStart = degreeSign + kDegreeSign.size();
+    const auto minutes = WholeNumber(text.substr(minutesStart, apostrophe - minutesStart));
+    const auto seconds = WholeNumber(text.substr(apostrophe + 2, text.size() - apostrophe - 3));
+    Check(minutes && *minutes >= 0 && *minutes <= 59);
+    Check(seconds && *seconds >= 0 && *seconds <= 59);
+
+    const std::optional<double> value = TryParseNumber(input, separators);
+    Check(value.has_value() != degreesPiece.empty());
+    if (!value || !(std::abs(*value) < 32767))
+        return;
+    const auto degrees = WholeNumber(degreesPiece);
+    Check(degrees.has_value());
+    const double back = DegDMS_to_DegDeci::DMSToDeci(static_cast<std::int16_t>(*degrees),
+                                                      static_cast<std::int16_t>(*minutes),
+                                                      static_cast<std::int16_t>(*seconds));
+    Check(std::abs(back - *value) <= 0.5 / 3600 * (1 + 1e-9));
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
@@ -82,7 +124,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         CheckNumberText(text, separators);
 
     const std::string dms = DDeci_to_DMS::DeciToDMS(LooseValue::Text(texts[3]), separators);
-    Check(dms.size() >= 8 && dms.front() == ' ' && dms.back() == '"');
+    CheckDmsText(dms, texts[3], separators);
 
     MemoryTextField text1 {kText1Default}, text2 {kText2Default}, text3 {kText3Default};
     MemoryTextField text4 {kText4Default}, text5 {kText5Default}, text6 {kText6Default};

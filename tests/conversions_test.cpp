@@ -80,7 +80,7 @@ TEST(DeciToDMS, FloorsDegreesAndMinutesAndRoundsSeconds)
     }
 }
 
-TEST(DeciToDMS, CarriesSixtyRoundedSecondsIntoMinutesAndDegrees)
+TEST(DeciToDMS, CarriesSixtySecondsOrMinutesIntoTheNextUnit)
 {
     const std::vector<DeciCase> cases = {
         {"1,15", Dms("1", "9", "0")},
@@ -89,6 +89,10 @@ TEST(DeciToDMS, CarriesSixtyRoundedSecondsIntoMinutesAndDegrees)
         {"179,9999999", Dms("180", "0", "0")},
         {"-0,0000001", Dms("0", "0", "0")}, // never "-0"
         {"0,9999999", Dms("1", "0", "0")},
+        // value - floor(value) rounds to exactly 1: the minutes floor to 60 with 0 seconds.
+        {"-1e-17", Dms("0", "0", "0")},
+        {"-1e-300", Dms("0", "0", "0")},
+        {"-4e-324", Dms("0", "0", "0")},
     };
     for (const DeciCase& c : cases) {
         SCOPED_TRACE(c.input);

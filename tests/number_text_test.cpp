@@ -46,6 +46,10 @@ TEST(ParseNumber, ReadsEveryAcceptedForm)
         {"1\u202F000,5", &kFrench, 1000.5},
         {"3\u066B5", &kArabic, 3.5},
         {"1\u066C000", &kArabic, 1000},
+        // The digits that Arabic and Persian keyboard layouts type.
+        {"\u0661\u0662\u066B\u0665", &kArabic, 12.5},
+        {"\u06F1\u06F2\u066B\u06F5", &kArabic, 12.5},
+        {"-\u0661\u066C\u0660\u0660\u0660e\u0662", &kArabic, -100000},
         // Exact conversion: the nearest double, never a digit-by-digit accumulation.
         {"45,5125", &kCommaDecimal, 45.5125},
         {"12,5825", &kCommaDecimal, 12.5825},
@@ -63,6 +67,15 @@ TEST(ParseNumber, ReadsEveryAcceptedForm)
         SCOPED_TRACE(c.text);
         EXPECT_EQ(ParseNumber(c.text, *c.separators), c.expected);
     }
+}
+
+TEST(ParseNumber, SaturatesExponentsOfTextsOverAMillionCharacters)
+{
+    // 0,(1,000,004 zeros)1 times 10^1000005 is exactly 1.
+    const std::string one = "0," + std::string(1'000'004, '0') + "1e1000005";
+    EXPECT_EQ(ParseNumber(one, kCommaDecimal), 1);
+    EXPECT_EQ(ParseNumber("1" + std::string(1'000'004, '0') + "e-1000004", kCommaDecimal), 1);
+    EXPECT_EQ(ParseNumber("0," + std::string(2'000'000, '0') + "1", kCommaDecimal), 0);
 }
 
 TEST(ParseNumber, KeepsTheSignOfZero)
@@ -83,7 +96,8 @@ TEST(ParseNumber, RejectsEverythingElse)
         {"-1e400", &kCommaDecimal},  {"1,5.3", &kCommaDecimal},    {".5", &kCommaDecimal},
         {"5-", &kCommaDecimal},      {"(5)", &kCommaDecimal},      {"1e5,5", &kCommaDecimal},
         {"12abc", &kCommaDecimal},   {"5\n", &kCommaDecimal},      {"\xFF\xFE", &kCommaDecimal},
-        {"1.2.3", &kDotDecimal},     {"1 000,5", &kFrench},        {"\u0661\u0662", &kArabic},
+        {"1.2.3", &kDotDecimal},     {"1 000,5", &kFrench},        {"1\u0662", &kArabic},
+        {"\u0661\u06F2", &kArabic},  {"\u0661e2", &kArabic},
         {"1e99999999999999999999", &kCommaDecimal},
     };
     for (const auto& [text, separators] : cases) {
