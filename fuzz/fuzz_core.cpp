@@ -133,7 +133,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     text3.type(texts[2]);
     text5.type(texts[3]);
     RunRefreshTick({text1, text2, text3, text4, text5, text6}, separators);
-    Check(text6.text() == dms || text5.text() == kDecimalResetText);
+    Check(text6.text() == dms || text5.text() == LocalDefaultText(kText5Default, separators));
     Check(LeadingCharacters(text4.text(), 9) == text4.text());
     return 0;
 }

@@ -13,22 +13,15 @@ void LineEditField::write(std::string_view text)
 {
     const QString written =
         QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())).left(m_edit.maxLength());
-    if (written != m_edit.text()) {
-        m_edit.setText(written);
+    // The same text again changes nothing: no signal, no caret event for a screen reader, no
+    // repaint, and the user's selection and cursor stay as they are.
+    if (written == m_edit.text())
         return;
-    }
-    // setText would drop the selection and move the cursor to the end even for the same text.
-    const int cursor = m_edit.cursorPosition();
-    const int selectionStart = m_edit.selectionStart();
-    const int selectionLength = static_cast<int>(m_edit.selectedText().size());
     m_edit.setText(written);
-    if (selectionStart < 0) {
-        m_edit.setCursorPosition(cursor);
-        return;
-    }
-    // Keep the selection's direction: the cursor stays at whichever end it was.
-    const int anchor = cursor == selectionStart ? selectionStart + selectionLength : selectionStart;
-    m_edit.setSelection(anchor, cursor - anchor);
+    // setText leaves the cursor at the end, and a line edit scrolls to its cursor: a result wider
+    // than the field would lose its start, minus sign included. Show the start, as the classic
+    // edit control does.
+    m_edit.setCursorPosition(0);
 }
 
 } // namespace tarvola

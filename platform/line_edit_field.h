@@ -7,8 +7,8 @@ class QLineEdit;
 namespace tarvola {
 
 // A QLineEdit as a field of the refresh cycle. Writes are cut to the edit's maximum length.
-// A write that leaves the text as it was keeps the user's selection and cursor, so a result
-// rewritten ten times a second can still be selected and copied.
+// A write that leaves the text as it was does nothing at all, so a result rewritten ten times a
+// second can still be selected and copied. A write that changes the text shows its start.
 class LineEditField final : public TextField {
 public:
     explicit LineEditField(QLineEdit& edit) : m_edit(edit) { }

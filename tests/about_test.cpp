@@ -3,13 +3,18 @@
 #include "application_setup.h"
 #include "form_tarvola.h"
 #include "open_link.h"
+#include "readable_colour.h"
 
 #include <QApplication>
 #include <QDesktopServices>
 #include <QFrame>
+#include <QGroupBox>
+#include <QLineEdit>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleFactory>
 #include <QTest>
 #include <QTimer>
 #include <QUrl>
@@ -100,7 +105,10 @@ private slots:
         QCOMPARE(child<QLabel>(about, "Label5")->text(), QStringLiteral("v 1.1"));
         QVERIFY(child<QLabel>(about, "Label5")->font().bold());
         QCOMPARE(child<QLabel>(about, "Label2")->text(), QStringLiteral("http://www.ulvo.example.org"));
-        QCOMPARE(child<QLabel>(about, "Label1")->palette().color(QPalette::WindowText), QColor(0, 128, 0));
+        // The classic green, a shade darker where the light palette's grey asks for it.
+        const QColor link = child<QLabel>(about, "Label1")->palette().color(QPalette::WindowText);
+        QCOMPARE(link.hslHue(), 120);
+        QVERIFY(link.red() == 0 && link.blue() == 0 && link.green() >= 120 && link.green() <= 128);
         QCOMPARE(child<QPushButton>(about, "Command1")->text(), QStringLiteral("OK"));
         QVERIFY(!child<QPushButton>(about, "Command1")->isDefault());
         // Every picture is really there, drawn from the compiled-in artwork.
@@ -216,6 +224,9 @@ private slots:
         QTest::mouseClick(about->windowHandle(), Qt::LeftButton, {}, widget->mapTo(about, QPoint(4, 4)));
         QCOMPARE(m_opened, QList<Link>({{verb, target}}));
         QVERIFY(about->isVisible());
+        // A double-click opens the link once, not twice.
+        QTest::mouseDClick(about->windowHandle(), Qt::LeftButton, {}, widget->mapTo(about, QPoint(4, 4)));
+        QCOMPARE(m_opened.size(), 2);
     }
 
     void otherClicksOpenNothing()
@@ -232,6 +243,12 @@ private slots:
         About* about = openAbout();
         QTest::keyClick(child(about, "PictureDon"), Qt::Key_Space);
         QCOMPARE(m_opened, QList<Link>({DonationLink()}));
+        // A key held down repeats its press; the page opens once all the same.
+        for (int repeat = 0; repeat < 3; ++repeat) {
+            QKeyEvent held(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "), true);
+            QApplication::sendEvent(child(about, "PictureDon"), &held);
+        }
+        QCOMPARE(m_opened.size(), 1);
     }
 
     void showsTheHandCursorOverTheLinkAreas()
@@ -270,15 +287,67 @@ private slots:
         QCOMPARE(catcher.urls.constFirst().query(QUrl::FullyDecoded), QStringLiteral("Subject=Freeware Ulvo - Tarvola"));
     }
 
-    void theApplicationReportsItsVersionAndIcon()
+    void theApplicationReportsItsVersionAndTheMainWindowAloneHasTheIcon()
     {
         ConfigureApplication();
         QCOMPARE(QCoreApplication::applicationVersion(), QStringLiteral("1.00.0001"));
-        QCOMPARE(QApplication::windowIcon().availableSizes(), QList<QSize>({QSize(48, 48)}));
-        // The windows keep their own captions.
+        // The windows keep their own captions; About has no icon.
         FormTarvola window(*m_controller);
         QCOMPARE(window.windowTitle(), QStringLiteral(" Tarvola v1.1"));
-        QCOMPARE(openAbout()->windowTitle(), QStringLiteral("About Ulvo"));
+        QCOMPARE(window.windowIcon().availableSizes(), QList<QSize>({QSize(48, 48)}));
+        About* about = openAbout();
+        QCOMPARE(about->windowTitle(), QStringLiteral("About Ulvo"));
+        QVERIFY(about->windowIcon().isNull());
+    }
+
+    void measuresContrastAsTheGuidelinesDo()
+    {
+        QCOMPARE(qRound(ContrastRatio(Qt::black, Qt::white) * 100), 2100);
+        QCOMPARE(qRound(ContrastRatio(QColor(0, 128, 0), Qt::white) * 100), 514);
+        QCOMPARE(qRound(ContrastRatio(QColor(0, 128, 0), QColor(53, 53, 53)) * 100), 239);
+        QCOMPARE(ContrastRatio(QColor(0, 128, 0), QColor(0, 128, 0)), 1.0);
+    }
+
+    void everyTextReadsOnItsBackground_data()
+    {
+        QTest::addColumn<QPalette>("palette");
+        QTest::newRow("light") << QStyleFactory::create(QStringLiteral("Fusion"))->standardPalette();
+        QPalette dark;
+        for (const auto& [role, colour] : std::initializer_list<std::pair<QPalette::ColorRole, QColor>> {
+                 {QPalette::Window, QColor(53, 53, 53)}, {QPalette::WindowText, Qt::white},
+                 {QPalette::Base, QColor(42, 42, 42)},   {QPalette::Text, Qt::white},
+                 {QPalette::Button, QColor(53, 53, 53)}, {QPalette::ButtonText, Qt::white}})
+            dark.setColor(role, colour);
+        QTest::newRow("dark") << dark;
+    }
+
+    void everyTextReadsOnItsBackground()
+    {
+        QFETCH(QPalette, palette);
+        const QPalette before = QApplication::palette();
+        QApplication::setPalette(palette);
+        FormTarvola window(*m_controller);
+        About* about = openAbout();
+        QStringList unreadable;
+        for (QWidget* top : std::initializer_list<QWidget*> {&window, about}) {
+            for (QWidget* widget : top->findChildren<QWidget*>()) {
+                QPalette::ColorRole text = QPalette::WindowText, ground = QPalette::Window;
+                if (qobject_cast<QLineEdit*>(widget))
+                    std::tie(text, ground) = std::pair(QPalette::Text, QPalette::Base);
+                else if (qobject_cast<QPushButton*>(widget))
+                    std::tie(text, ground) = std::pair(QPalette::ButtonText, QPalette::Button);
+                else if (!qobject_cast<QLabel*>(widget) && !qobject_cast<QGroupBox*>(widget)
+                         && !qobject_cast<QMenuBar*>(widget))
+                    continue;
+                if (qobject_cast<QLabel*>(widget) && qobject_cast<QLabel*>(widget)->text().isEmpty())
+                    continue; // a picture
+                const double ratio = ContrastRatio(widget->palette().color(text), widget->palette().color(ground));
+                if (ratio < kReadableContrast)
+                    unreadable << QStringLiteral("%1 %2").arg(widget->objectName()).arg(ratio, 0, 'f', 2);
+            }
+        }
+        QApplication::setPalette(before);
+        QVERIFY2(unreadable.isEmpty(), qPrintable(unreadable.join(QStringLiteral(", "))));
     }
 
     void closingTheMainWindowClosesAboutAndEndsTheLoop()

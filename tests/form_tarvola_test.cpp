@@ -1,6 +1,7 @@
 #include "about_commands.h"
 #include "form_tarvola.h"
 #include "line_edit_field.h"
+#include "refresh_timer.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -9,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 
@@ -238,18 +240,67 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(field("Text5")->text(), QStringLiteral("000,00000"), 1000);
     }
 
+    void keepsTheSelectionOfAResultAcrossTicks_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("Text4") << "Text4" << "45";
+        QTest::newRow("Text6") << "Text6" << " 0\u00B0 0' 0\"";
+    }
+
     void keepsTheSelectionOfAResultAcrossTicks()
     {
-        QLineEdit* result = field("Text4");
-        QTRY_COMPARE_WITH_TIMEOUT(result->text(), QStringLiteral("0"), 1000);
+        QFETCH(QString, name);
+        QFETCH(QString, expected);
+        QLineEdit* result = field(name.toLatin1().constData());
         type("Text1", "45");
-        QTRY_COMPARE_WITH_TIMEOUT(result->text(), QStringLiteral("45"), 1000);
+        QTRY_COMPARE_WITH_TIMEOUT(result->text(), expected, 1000);
         result->setFocus();
         result->selectAll();
-        QTest::qWait(350); // three ticks or more
-        QCOMPARE(result->selectedText(), QStringLiteral("45"));
+        // Rewriting the same text must be invisible: no caret or selection events at all.
+        QSignalSpy cursorMoves(result, &QLineEdit::cursorPositionChanged);
+        QSignalSpy selectionChanges(result, &QLineEdit::selectionChanged);
+        auto* timer = m_window->findChild<RefreshTimer*>(QStringLiteral("Timer1"));
+        for (int tick = 0; tick < 10; ++tick)
+            timer->tick();
+        QCOMPARE(cursorMoves.count(), 0);
+        QCOMPARE(selectionChanges.count(), 0);
+        QCOMPARE(result->selectedText(), expected);
         QTest::keyClick(result, Qt::Key_C, Qt::ControlModifier);
-        QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("45"));
+        QCOMPARE(QApplication::clipboard()->text(), expected);
+    }
+
+    void showsTheStartOfAResultWiderThanItsField_data()
+    {
+        QTest::addColumn<QString>("family");
+        QTest::addColumn<QString>("input");
+        for (const char* family : {"Liberation Sans", "DejaVu Sans"}) {
+            for (const char* input : {"-122,4194", "-123,4567", "-12,3456"})
+                QTest::addRow("%s %s", family, input) << family << input;
+        }
+    }
+
+    void showsTheStartOfAResultWiderThanItsField()
+    {
+        QFETCH(QString, family);
+        QFETCH(QString, input);
+        QLineEdit* result = field("Text6");
+        QFont font = result->font();
+        font.setFamilies({family});
+        result->setFont(font);
+        QVERIFY(QFontInfo(font).family().startsWith(family));
+        type("Text5", input);
+        m_window->findChild<RefreshTimer*>(QStringLiteral("Timer1"))->tick();
+        QVERIFY(result->text().startsWith(QStringLiteral(" -")));
+
+        // What the field shows after the write must be what Home shows, never what End shows.
+        const QImage shown = result->grab().toImage();
+        QTest::keyClick(result, Qt::Key_End);
+        const QImage end = result->grab().toImage();
+        QTest::keyClick(result, Qt::Key_Home);
+        QCOMPARE(shown, result->grab().toImage());
+        if (result->fontMetrics().horizontalAdvance(result->text()) > result->contentsRect().width())
+            QVERIFY(shown != end);
     }
 
     void survivesHostilePastes()
@@ -315,7 +366,9 @@ private slots:
         QLineEdit edit(QStringLiteral("45,5125"));
         LineEditField field(edit);
         edit.setSelection(5, -3); // backwards: cursor at 2, anchor at 5
+        QSignalSpy textChanges(&edit, &QLineEdit::textChanged);
         field.write("45,5125");
+        QCOMPARE(textChanges.count(), 0);
         QCOMPARE(edit.selectedText(), QStringLiteral(",51"));
         QCOMPARE(edit.cursorPosition(), 2);
         QCOMPARE(edit.selectionEnd(), 5);

@@ -183,6 +183,25 @@ TEST_F(RefreshCycle, FollowsADotDecimalLocale)
     EXPECT_EQ(text6.text(), " 0\u00B0 0' 0\"");
 }
 
+TEST_F(RefreshCycle, ResetsToADefaultThatReadsAsZeroUnderEveryLocale)
+{
+    const LocaleSeparators swiss {".", "\u2019"};
+    const LocaleSeparators italianSwiss {".", "'"};
+    const std::vector<std::pair<LocaleSeparators, std::string>> cases = {
+        {test::kCommaDecimal, "000,00000"}, {test::kDotDecimal, "000,00000"}, {test::kFrench, "000,00000"},
+        {swiss, "000.00000"},               {italianSwiss, "000.00000"},      {test::kArabic, "000\u066B00000"},
+    };
+    for (const auto& [locale, resetText] : cases) {
+        SCOPED_TRACE(resetText);
+        separators = locale;
+        text5.type("1e5");
+        tick();
+        EXPECT_EQ(text5.text(), resetText);
+        tick();
+        EXPECT_EQ(text6.text(), " 0\u00B0 0' 0\"");
+    }
+}
+
 TEST_F(RefreshCycle, SurvivesHostileText)
 {
     const std::vector<std::string> texts = {

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Starts the real program under a virtual X server, waits for its window, checks its outer size
-# and that it asks to stay out of the taskbar, then takes a screenshot that must not be blank.
+# Starts the real program under a virtual X server with a window manager, waits for its window,
+# checks its size, that its frame is centred on the screen and that it asks to stay out of the
+# taskbar, then takes a screenshot that must not be blank.
 # Usage: window_smoke.sh PROGRAM SCREENSHOT.png
 set -euo pipefail
 program=$1
@@ -14,7 +15,13 @@ fi
 # machine; such a start is retried, and any other early end fails the test.
 errors=$(mktemp)
 pid=""
-trap 'kill $pid 2>/dev/null || true; rm -f "$errors"' EXIT
+wm=""
+trap 'kill $pid $wm 2>/dev/null || true; rm -f "$errors"' EXIT
+for _ in $(seq 50); do xwininfo -root >/dev/null 2>&1 && break; sleep 0.1; done
+# A window manager that frames windows and reports the frame (_NET_FRAME_EXTENTS).
+openbox --sm-disable > /dev/null 2>&1 &
+wm=$!
+for _ in $(seq 50); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" && break; sleep 0.1; done
 window=""
 for attempt in 1 2 3; do
     for _ in $(seq 50); do xwininfo -root >/dev/null 2>&1 && break; sleep 0.1; done
@@ -33,7 +40,7 @@ for attempt in 1 2 3; do
     echo "attempt $attempt: the X server refused the connection; starting again"
 done
 [ -n "$window" ] || { echo "FAIL: no window titled ' Tarvola v1.1' within 10 s"; exit 1; }
-sleep 0.5 # the first refresh comes 100 ms after the window
+sleep 0.5 # the first refresh comes 100 ms after the window, and the frame is centred once drawn
 
 info=$(xwininfo -id "$window")
 width=$(awk '/Width:/ {print $2}' <<<"$info")
@@ -42,6 +49,17 @@ echo "window $window: ${width}x${height}"
 # The client area is 224 x 159 below a menu bar of one line.
 [ "$width" -eq 224 ] || { echo "FAIL: width $width, expected 224"; exit 1; }
 [ "$height" -gt 159 ] && [ "$height" -lt 200 ] || { echo "FAIL: height $height, expected 159 plus a menu bar"; exit 1; }
+
+# The frame, title bar included, sits in the middle of the 800 x 600 screen.
+read -r left right top bottom < <(xprop -id "$window" _NET_FRAME_EXTENTS | awk -F'= ' '{gsub(",", ""); print $2}')
+x=$(awk '/Absolute upper-left X:/ {print $4}' <<<"$info")
+y=$(awk '/Absolute upper-left Y:/ {print $4}' <<<"$info")
+centre_x=$((x - left + (left + width + right) / 2))
+centre_y=$((y - top + (top + height + bottom) / 2))
+echo "frame extents $left $right $top $bottom; frame centre ($centre_x, $centre_y)"
+[ "$top" -gt 0 ] || { echo "FAIL: the window manager gave no frame"; exit 1; }
+[ $((centre_x - 400)) -ge -1 ] && [ $((centre_x - 400)) -le 1 ] && [ $((centre_y - 300)) -ge -1 ] && [ $((centre_y - 300)) -le 1 ] \
+    || { echo "FAIL: the frame is not centred on the screen"; exit 1; }
 
 xprop -id "$window" _NET_WM_STATE | grep -q _NET_WM_STATE_SKIP_TASKBAR \
     || { echo "FAIL: window does not ask to stay out of the taskbar"; exit 1; }

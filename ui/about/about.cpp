@@ -1,17 +1,17 @@
 #include "about.h"
 
-#include "artwork.h"
 #include "classic_font.h"
-#include "hand_cursor.h"
+#include "readable_colour.h"
 #include "taskbar.h"
 #include "twips.h"
 
 #include <QCloseEvent>
 #include <QFrame>
-#include <QIcon>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
+
+#include <utility>
 
 namespace tarvola {
 
@@ -20,22 +20,31 @@ namespace {
 constexpr qreal kDialogFontPoints = 8.25;
 const QColor kLinkColour(0, 128, 0);
 
-QLabel* NewPicture(const QString& name, QWidget* parent)
+QLabel* NewPicture(const QPixmap& pixmap, QWidget* parent)
 {
     auto* picture = new QLabel(parent);
-    picture->setPixmap(Artwork(name));
+    picture->setPixmap(pixmap);
     return picture;
 }
 
 // A borderless frame that groups a picture and an address into one link area.
-QFrame* NewLinkArea(QWidget* parent, const char* name, const QRect& geometry, const QString& accessibleName)
+QFrame* NewLinkArea(QWidget* parent, const char* name, const QRect& geometry, const QString& accessibleName,
+                    const QCursor& cursor)
 {
     auto* area = new QFrame(parent);
     area->setObjectName(QLatin1String(name));
     area->setGeometry(geometry);
-    area->setCursor(HandCursor());
+    area->setCursor(cursor);
     area->setAccessibleName(accessibleName);
     return area;
+}
+
+// The classic green, made darker or lighter where it would not read on the window's colour.
+void ColourAsLink(QLabel* address)
+{
+    QPalette palette = address->palette();
+    palette.setColor(QPalette::WindowText, ReadableOn(kLinkColour, palette.color(QPalette::Window)));
+    address->setPalette(palette);
 }
 
 QLabel* NewAddress(QWidget* area, const char* name, const QString& text, const QRect& geometry)
@@ -43,17 +52,16 @@ QLabel* NewAddress(QWidget* area, const char* name, const QString& text, const Q
     auto* address = new QLabel(text, area);
     address->setObjectName(QLatin1String(name));
     address->setGeometry(geometry);
-    QPalette palette = address->palette();
-    palette.setColor(QPalette::WindowText, kLinkColour);
-    address->setPalette(palette);
+    ColourAsLink(address);
     return address;
 }
 
 } // namespace
 
-About::About(LinkOpener openLink, QWidget* parent)
+About::About(LinkOpener openLink, const AboutArtwork& artwork, QWidget* parent)
     : QWidget(parent)
     , m_openLink(std::move(openLink))
+    , m_artwork(artwork)
 {
     setObjectName(QStringLiteral("About"));
     setWindowTitle(QStringLiteral("About Ulvo"));
@@ -78,16 +86,16 @@ About::About(LinkOpener openLink, QWidget* parent)
 
 void About::createPictures()
 {
-    Picture1 = NewPicture(QStringLiteral("tarvola.png"), this);
+    Picture1 = NewPicture(m_artwork.icon, this);
     Picture1->setObjectName(QStringLiteral("Picture1"));
     Picture1->setGeometry(TwipsRect(120, 120, 735, 735));
     Picture1->setFocusPolicy(Qt::StrongFocus);
 
-    PictureDon = NewPicture(QStringLiteral("donation.png"), this);
+    PictureDon = NewPicture(m_artwork.donation, this);
     PictureDon->setObjectName(QStringLiteral("PictureDon"));
     PictureDon->setGeometry(QRect(TwipsRect(120, 3120, 0, 0).topLeft(), PictureDon->pixmap().size()));
     PictureDon->setFocusPolicy(Qt::StrongFocus);
-    PictureDon->setCursor(HandCursor());
+    PictureDon->setCursor(m_artwork.hand);
     PictureDon->setAccessibleName(QStringLiteral("Donate"));
 
     Command1 = new QPushButton(QStringLiteral("OK"), this);
@@ -100,10 +108,11 @@ void About::createPictures()
 
 void About::createSiteLink()
 {
-    SiteUlvo = NewLinkArea(this, "SiteUlvo", TwipsRect(480, 1200, 2535, 975), QStringLiteral("Open web site"));
+    SiteUlvo = NewLinkArea(this, "SiteUlvo", TwipsRect(480, 1200, 2535, 975), QStringLiteral("Open web site"),
+                           m_artwork.hand);
 
     // The banner takes no pointer input: over it, the pointer is over the link area.
-    Image2 = NewPicture(QStringLiteral("site_banner.png"), SiteUlvo);
+    Image2 = NewPicture(m_artwork.banner, SiteUlvo);
     Image2->setObjectName(QStringLiteral("Image2"));
     Image2->setGeometry(TwipsRect(0, 0, 2250, 525));
     Image2->setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -113,15 +122,11 @@ void About::createSiteLink()
 
 void About::createMailLink()
 {
-    Mail = NewLinkArea(this, "Mail", TwipsRect(240, 2400, 2895, 495), QStringLiteral("Send mail"));
+    Mail = NewLinkArea(this, "Mail", TwipsRect(240, 2400, 2895, 495), QStringLiteral("Send mail"), m_artwork.hand);
 
-    QIcon mailIcon;
-    mailIcon.addPixmap(Artwork(QStringLiteral("mail_16.png")));
-    mailIcon.addPixmap(Artwork(QStringLiteral("mail_32.png")));
-    Image1 = new QLabel(Mail);
+    Image1 = NewPicture(m_artwork.mail, Mail);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setGeometry(TwipsRect(0, 120, 480, 480));
-    Image1->setPixmap(mailIcon.pixmap(Image1->size()));
 
     Label1 = NewAddress(Mail, "Label1", kShownMailAddress, TwipsRect(600, 240, 2175, 255));
 }
@@ -161,18 +166,26 @@ bool About::eventFilter(QObject* watched, QEvent* event)
     case QEvent::MouseMove:
         pointerMovedOver(watched);
         break;
+    case QEvent::MouseButtonDblClick:
+        m_releaseEndsDoubleClick = true;
+        break;
     case QEvent::MouseButtonRelease: {
         const auto* mouse = static_cast<QMouseEvent*>(event);
         const auto* control = static_cast<QWidget*>(watched);
-        if (mouse->button() == Qt::LeftButton && control->rect().contains(mouse->position().toPoint()))
+        const bool endsDoubleClick = std::exchange(m_releaseEndsDoubleClick, false);
+        if (mouse->button() == Qt::LeftButton && !endsDoubleClick
+            && control->rect().contains(mouse->position().toPoint()))
             clicked(watched);
         break;
     }
     case QEvent::KeyPress: {
-        // The donation picture takes the focus, so the keyboard can open it too.
-        const int key = static_cast<QKeyEvent*>(event)->key();
+        // The donation picture takes the focus, so the keyboard can open it too; once per
+        // key press, however long the key is held.
+        const auto* keyEvent = static_cast<QKeyEvent*>(event);
+        const int key = keyEvent->key();
         if (watched == PictureDon && (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter)) {
-            OpenDonationPage();
+            if (!keyEvent->isAutoRepeat())
+                OpenDonationPage();
             return true;
         }
         break;
@@ -181,6 +194,16 @@ bool About::eventFilter(QObject* watched, QEvent* event)
         break;
     }
     return QWidget::eventFilter(watched, event);
+}
+
+void About::changeEvent(QEvent* event)
+{
+    // A new desktop theme: the links are coloured against its window colour again.
+    if (event->type() == QEvent::PaletteChange && Label1 && Label2) {
+        ColourAsLink(Label1);
+        ColourAsLink(Label2);
+    }
+    QWidget::changeEvent(event);
 }
 
 void About::mouseMoveEvent(QMouseEvent* event)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "about_artwork.h"
 #include "about_links.h"
 
 #include <QWidget>
@@ -19,7 +20,8 @@ public:
     // Client area, in logical pixels.
     static constexpr QSize kClientSize {214, 261};
 
-    explicit About(LinkOpener openLink, QWidget* parent = nullptr);
+    // The artwork must outlive the window.
+    About(LinkOpener openLink, const AboutArtwork& artwork, QWidget* parent = nullptr);
 
 signals:
     // The window is closing and will be destroyed.
@@ -27,6 +29,7 @@ signals:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
@@ -47,6 +50,10 @@ private:
     void open(const Link& link);
 
     LinkOpener m_openLink;
+    const AboutArtwork& m_artwork;
+    // A double-click is a press, a release, a double-click and a release: the second release
+    // must not open the link again.
+    bool m_releaseEndsDoubleClick = false;
 
     QLabel* Picture1 = nullptr;
     QLabel* PictureDon = nullptr;

@@ -17,7 +17,7 @@ AboutController::~AboutController()
 void AboutController::showAbout()
 {
     if (!m_window) {
-        m_window = new About(m_openLink);
+        m_window = new About(m_openLink, m_artwork);
         // A closing window is destroyed a moment later; from now on the next command makes a new one.
         QObject::connect(m_window, &About::closed, m_window, [this] { m_window = nullptr; });
     }

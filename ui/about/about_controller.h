@@ -1,5 +1,6 @@
 #pragma once
 
+#include "about_artwork.h"
 #include "about_commands.h"
 #include "about.h"
 #include "about_links.h"
@@ -12,6 +13,7 @@ namespace tarvola {
 // it when the main window goes.
 class AboutController final : public AboutCommands {
 public:
+    // Needs the application object: the windows' artwork is built here, once.
     explicit AboutController(LinkOpener openLink);
     ~AboutController() override;
 
@@ -23,6 +25,7 @@ public:
 
 private:
     LinkOpener m_openLink;
+    AboutArtwork m_artwork;
     QPointer<About> m_window;
 };
 

@@ -1,6 +1,7 @@
 #include "form_tarvola.h"
 
 #include "about_commands.h"
+#include "artwork.h"
 #include "classic_font.h"
 #include "field_defaults.h"
 #include "line_edit_field.h"
@@ -12,12 +13,14 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QGroupBox>
+#include <QIcon>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QScreen>
 #include <QStyle>
+#include <QWindow>
 
 #include <algorithm>
 
@@ -67,6 +70,7 @@ FormTarvola::FormTarvola(AboutCommands& about, QWidget* parent)
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
                    | Qt::MSWindowsFixedSizeDialogHint);
     setFont(ClassicSansFont(kDialogFontPoints));
+    setWindowIcon(QIcon(Artwork(QStringLiteral("tarvola.png"))));
 
     auto* client = new QWidget(this);
     client->setFixedSize(kClientSize);
@@ -139,7 +143,7 @@ void FormTarvola::addUnitMark(QGroupBox* frame, int index, const QString& text, 
 QLineEdit* FormTarvola::addField(QGroupBox* frame, const char* name, const FieldDefault& field,
                                  const QString& accessibleName, const QRect& geometry, bool readOnly)
 {
-    auto* edit = new QLineEdit(FromView(field.text), frame);
+    auto* edit = new QLineEdit(FromView(LocalDefaultText(field, SystemSeparators())), frame);
     edit->setObjectName(QLatin1String(name));
     edit->setAccessibleName(accessibleName);
     edit->setFont(ClassicSansFont(kFieldFontPoints));
@@ -184,7 +188,30 @@ void FormTarvola::centreOnScreen()
     if (!screen)
         return;
     adjustSize();
-    setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), screen->availableGeometry()));
+    // move() places the frame of a top-level window; its size is the client's until the window
+    // manager has framed the window.
+    const QSize frame = frameGeometry().size();
+    move(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, frame, screen->availableGeometry()).topLeft());
+    m_centreOnceFramed = !isVisible() && frame == size();
+}
+
+bool FormTarvola::eventFilter(QObject* watched, QEvent* event)
+{
+    // By the time the window is first exposed, the window manager has framed it.
+    if (watched == windowHandle() && event->type() == QEvent::Expose && m_centreOnceFramed) {
+        m_centreOnceFramed = false;
+        watched->removeEventFilter(this);
+        if (frameGeometry().size() != size())
+            centreOnScreen();
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void FormTarvola::showEvent(QShowEvent* event)
+{
+    if (m_centreOnceFramed && windowHandle())
+        windowHandle()->installEventFilter(this);
+    QMainWindow::showEvent(event);
 }
 
 void FormTarvola::closeEvent(QCloseEvent* event)

@@ -29,11 +29,15 @@ public:
     explicit FormTarvola(AboutCommands& about, QWidget* parent = nullptr);
     ~FormTarvola() override;
 
-    // Places the window in the middle of its screen's available area.
+    // Places the window, frame and all, in the middle of its screen's available area. Before
+    // the window is first shown its frame is not known yet: it is centred again, once, as soon
+    // as the window manager has framed it.
     void centreOnScreen();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void createMenu();
@@ -62,6 +66,7 @@ private:
 
     std::array<std::unique_ptr<LineEditField>, 6> m_fields;
     RefreshTimer* Timer1 = nullptr;
+    bool m_centreOnceFramed = false;
 };
 
 } // namespace tarvola

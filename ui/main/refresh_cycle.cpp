@@ -3,6 +3,7 @@
 #include "DDeci_to_DMS.h"
 #include "DegDMS_to_DegDeci.h"
 #include "conversion_failure.h"
+#include "field_defaults.h"
 #include "number_text.h"
 #include "text_field.h"
 
@@ -21,7 +22,7 @@ bool ReadsBelow(const TextField& field, double bound, const LocaleSeparators& se
 void RefreshDegreesSide(const RefreshFields& fields, const LocaleSeparators& separators)
 {
     if (!ReadsBelow(fields.Text1, kDegreesBound, separators)) {
-        fields.Text1.write(kDegreesResetText);
+        fields.Text1.write(LocalDefaultText(kText1Default, separators));
         return;
     }
     // Seconds first, then minutes, then degrees: the order the conversion has always used. Any
@@ -44,7 +45,7 @@ void RefreshDegreesSide(const RefreshFields& fields, const LocaleSeparators& sep
 void RefreshDecimalSide(const RefreshFields& fields, const LocaleSeparators& separators)
 {
     if (!ReadsBelow(fields.Text5, kDecimalBound, separators)) {
-        fields.Text5.write(kDecimalResetText);
+        fields.Text5.write(LocalDefaultText(kText5Default, separators));
         return;
     }
     fields.Text6.write(DDeci_to_DMS::DeciToDMS(LooseValue::Text(fields.Text5.text()), separators));

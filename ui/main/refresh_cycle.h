@@ -22,14 +22,13 @@ struct RefreshFields {
 inline constexpr double kDegreesBound = 181;
 // A decimal text whose value reaches this is put back to its reset text.
 inline constexpr double kDecimalBound = 180.00001;
-inline constexpr std::string_view kDegreesResetText = "000";
-inline constexpr std::string_view kDecimalResetText = "000,00000";
 
 // One refresh of both converters. Degrees side: if Text1 reads below kDegreesBound (or is not
 // a number), Text4 gets the decimal value of Text1/Text2/Text3, unless one of them is not a
 // 16-bit whole number, in which case Text4 keeps its text; otherwise Text1 is reset. Decimal
 // side: if Text5 reads below kDecimalBound (or is not a number), Text6 gets DeciToDMS of the
-// raw text; otherwise Text5 is reset. The two sides never affect each other.
+// raw text; otherwise Text5 is reset. Resets write the field's default text as the separators
+// read it (LocalDefaultText). The two sides never affect each other.
 // Never throws: a conversion failure skips its statement, anything else ends the tick early.
 void RunRefreshTick(const RefreshFields& fields, const LocaleSeparators& separators) noexcept;
 
