@@ -39,9 +39,9 @@ private:
 
     LinkOpener recorder()
     {
-        return [this](QWidget* owner, const QString& verb, const QString& target) {
+        return [this](QWidget* owner, const Link& link) {
             QVERIFY(qobject_cast<About*>(owner));
-            m_opened.append({verb, target});
+            m_opened.append(link);
         };
     }
     About* openAbout()
@@ -222,7 +222,7 @@ private slots:
         QWidget* widget = child(about, control.toLatin1().constData());
         // Through the window, so that the click reaches whatever is really under the pointer.
         QTest::mouseClick(about->windowHandle(), Qt::LeftButton, {}, widget->mapTo(about, QPoint(4, 4)));
-        QCOMPARE(m_opened, QList<Link>({{verb, target}}));
+        QCOMPARE(m_opened, QList<Link>({{verb.toStdString(), target.toStdString()}}));
         QVERIFY(about->isVisible());
         // A double-click opens the link once, not twice.
         QTest::mouseDClick(about->windowHandle(), Qt::LeftButton, {}, widget->mapTo(about, QPoint(4, 4)));

@@ -25,7 +25,7 @@ int main(int argc, char* argv[])
     tarvola::ConfigureApplication();
     // Links are recorded, never handed to a desktop that valgrind would have to follow.
     int linksOpened = 0;
-    tarvola::AboutController about([&](QWidget*, const QString&, const QString&) { ++linksOpened; });
+    tarvola::AboutController about([&](QWidget*, const tarvola::Link&) { ++linksOpened; });
     tarvola::FormTarvola window(about);
     window.show();
 

@@ -147,7 +147,7 @@ private slots:
         constexpr long kAllowedGrowthBytes = 16 * 1024; // a leak of 0.25 KiB a round is 450 KiB
 
         g_testHandler = qInstallMessageHandler(DropRaiseWarnings);
-        AboutController about([](QWidget*, const QString&, const QString&) { });
+        AboutController about([](QWidget*, const Link&) { });
         long afterWarmUp = 0;
         for (int round = 0; round < kRounds; ++round) {
             about.showAbout();

@@ -1,9 +1,12 @@
 #pragma once
 
 #include "about_artwork.h"
-#include "about_links.h"
+#include "about_behaviour.h"
+#include "about_lifetime.h"
 
 #include <QWidget>
+
+#include <functional>
 
 class QFrame;
 class QLabel;
@@ -11,9 +14,14 @@ class QPushButton;
 
 namespace tarvola {
 
-// The About window: the program's icon, title and version, the author's mail and web-site links
-// with their hover underlines, a donation picture and an OK button. Closing it destroys it.
-class About : public QWidget {
+// Opens a link on behalf of a window; OpenLink in the program, a recorder in tests.
+using LinkOpener = std::function<void(QWidget* owner, const Link& link)>;
+
+// The About window in Qt: the program's icon, title and version, the author's mail and web-site
+// links with their hover underlines, a donation picture and an OK button. What the pointer,
+// the keyboard and the clicks do is the shared AboutBehaviour's; this class only creates the
+// widgets and routes their events. Closing it destroys it.
+class About : public QWidget, public AboutView, public AboutWindow {
     Q_OBJECT
 
 public:
@@ -22,6 +30,15 @@ public:
 
     // The artwork must outlive the window.
     About(LinkOpener openLink, const AboutArtwork& artwork, QWidget* parent = nullptr);
+
+    // AboutView
+    void setUnderlined(AboutLabel label, bool underlined) override;
+    void openLink(const Link& link) override;
+    void closeWindow() override { close(); }
+
+    // AboutWindow
+    void present() override;
+    void dismiss() override { close(); }
 
 signals:
     // The window is closing and will be destroyed.
@@ -40,17 +57,12 @@ private:
     void createTitle();
     void setUpPointerRouting();
 
-    void pointerMovedOver(QObject* control);
-    void clicked(QObject* control);
-    void setUnderlined(QLabel* label, bool underlined);
-
-    void SendMail();
-    void OpenWebSite();
-    void OpenDonationPage();
-    void open(const Link& link);
+    // The name of a widget of this window, for the behaviour.
+    [[nodiscard]] AboutControl controlOf(QObject* widget) const;
 
     LinkOpener m_openLink;
     const AboutArtwork& m_artwork;
+    AboutBehaviour m_behaviour {*this};
     // A double-click is a press, a release, a double-click and a release: the second release
     // must not open the link again.
     bool m_releaseEndsDoubleClick = false;

@@ -20,6 +20,12 @@ namespace {
 constexpr qreal kDialogFontPoints = 8.25;
 const QColor kLinkColour(0, 128, 0);
 
+// The control's place in logical pixels, relative to its container.
+QRect Place(AboutControl control)
+{
+    return ToPixels(PlaceOf(control).rect);
+}
+
 QLabel* NewPicture(const QPixmap& pixmap, QWidget* parent)
 {
     auto* picture = new QLabel(parent);
@@ -66,8 +72,7 @@ About::About(LinkOpener openLink, const AboutArtwork& artwork, QWidget* parent)
     setObjectName(QStringLiteral("About"));
     setWindowTitle(QStringLiteral("About Ulvo"));
     // A fixed tool window: small caption, close box only, kept out of the taskbar.
-    setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
-                   | Qt::MSWindowsFixedSizeDialogHint);
+    setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(kClientSize);
     setFont(ClassicSansFont(kDialogFontPoints));
@@ -88,60 +93,60 @@ void About::createPictures()
 {
     Picture1 = NewPicture(m_artwork.icon, this);
     Picture1->setObjectName(QStringLiteral("Picture1"));
-    Picture1->setGeometry(TwipsRect(120, 120, 735, 735));
+    Picture1->setGeometry(Place(AboutControl::Picture1));
     Picture1->setFocusPolicy(Qt::StrongFocus);
 
     PictureDon = NewPicture(m_artwork.donation, this);
     PictureDon->setObjectName(QStringLiteral("PictureDon"));
-    PictureDon->setGeometry(QRect(TwipsRect(120, 3120, 0, 0).topLeft(), PictureDon->pixmap().size()));
+    PictureDon->setGeometry(QRect(Place(AboutControl::PictureDon).topLeft(), PictureDon->pixmap().size()));
     PictureDon->setFocusPolicy(Qt::StrongFocus);
     PictureDon->setCursor(m_artwork.hand);
     PictureDon->setAccessibleName(QStringLiteral("Donate"));
 
     Command1 = new QPushButton(QStringLiteral("OK"), this);
     Command1->setObjectName(QStringLiteral("Command1"));
-    Command1->setGeometry(TwipsRect(1200, 3480, 855, 375));
+    Command1->setGeometry(Place(AboutControl::Command1));
     Command1->setAutoDefault(false);
     Command1->setAccessibleName(QStringLiteral("OK"));
-    connect(Command1, &QPushButton::clicked, this, &QWidget::close);
+    connect(Command1, &QPushButton::clicked, this, [this] { m_behaviour.clicked(AboutControl::Command1); });
 }
 
 void About::createSiteLink()
 {
-    SiteUlvo = NewLinkArea(this, "SiteUlvo", TwipsRect(480, 1200, 2535, 975), QStringLiteral("Open web site"),
+    SiteUlvo = NewLinkArea(this, "SiteUlvo", Place(AboutControl::SiteUlvo), QStringLiteral("Open web site"),
                            m_artwork.hand);
 
     // The banner takes no pointer input: over it, the pointer is over the link area.
     Image2 = NewPicture(m_artwork.banner, SiteUlvo);
     Image2->setObjectName(QStringLiteral("Image2"));
-    Image2->setGeometry(TwipsRect(0, 0, 2250, 525));
+    Image2->setGeometry(Place(AboutControl::Image2));
     Image2->setAttribute(Qt::WA_TransparentForMouseEvents);
 
-    Label2 = NewAddress(SiteUlvo, "Label2", SiteAddressText(), TwipsRect(120, 720, 2295, 255));
+    Label2 = NewAddress(SiteUlvo, "Label2", QString::fromStdString(SiteAddressText()), Place(AboutControl::Label2));
 }
 
 void About::createMailLink()
 {
-    Mail = NewLinkArea(this, "Mail", TwipsRect(240, 2400, 2895, 495), QStringLiteral("Send mail"), m_artwork.hand);
+    Mail = NewLinkArea(this, "Mail", Place(AboutControl::Mail), QStringLiteral("Send mail"), m_artwork.hand);
 
     Image1 = NewPicture(m_artwork.mail, Mail);
     Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setGeometry(TwipsRect(0, 120, 480, 480));
+    Image1->setGeometry(Place(AboutControl::Image1));
 
-    Label1 = NewAddress(Mail, "Label1", kShownMailAddress, TwipsRect(600, 240, 2175, 255));
+    Label1 = NewAddress(Mail, "Label1", QString::fromStdString(kShownMailAddress), Place(AboutControl::Label1));
 }
 
 void About::createTitle()
 {
     Label3 = new QLabel(QStringLiteral("Tarvola"), this);
     Label3->setObjectName(QStringLiteral("Label3"));
-    Label3->setGeometry(TwipsRect(960, 120, 2175, 375));
+    Label3->setGeometry(Place(AboutControl::Label3));
     Label3->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     Label3->setFont(ArialFont(14.25));
 
     Label5 = new QLabel(QStringLiteral("v 1.1"), this);
     Label5->setObjectName(QStringLiteral("Label5"));
-    Label5->setGeometry(TwipsRect(1440, 480, 975, 255));
+    Label5->setGeometry(Place(AboutControl::Label5));
     Label5->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     Label5->setFont(ArialFont(11.25, true));
 }
@@ -160,11 +165,25 @@ void About::setUpPointerRouting()
     }
 }
 
+AboutControl About::controlOf(QObject* widget) const
+{
+    const std::pair<const QObject*, AboutControl> controls[] = {
+        {Picture1, AboutControl::Picture1}, {PictureDon, AboutControl::PictureDon}, {Command1, AboutControl::Command1},
+        {SiteUlvo, AboutControl::SiteUlvo}, {Image2, AboutControl::Image2},         {Label2, AboutControl::Label2},
+        {Mail, AboutControl::Mail},         {Image1, AboutControl::Image1},         {Label1, AboutControl::Label1},
+        {Label3, AboutControl::Label3},     {Label5, AboutControl::Label5},
+    };
+    for (const auto& [control, name] : controls)
+        if (control == widget)
+            return name;
+    return AboutControl::Background;
+}
+
 bool About::eventFilter(QObject* watched, QEvent* event)
 {
     switch (event->type()) {
     case QEvent::MouseMove:
-        pointerMovedOver(watched);
+        m_behaviour.pointerMoved(controlOf(watched));
         break;
     case QEvent::MouseButtonDblClick:
         m_releaseEndsDoubleClick = true;
@@ -173,21 +192,17 @@ bool About::eventFilter(QObject* watched, QEvent* event)
         const auto* mouse = static_cast<QMouseEvent*>(event);
         const auto* control = static_cast<QWidget*>(watched);
         const bool endsDoubleClick = std::exchange(m_releaseEndsDoubleClick, false);
-        if (mouse->button() == Qt::LeftButton && !endsDoubleClick
+        // The button reports its own clicks.
+        if (mouse->button() == Qt::LeftButton && !endsDoubleClick && watched != Command1
             && control->rect().contains(mouse->position().toPoint()))
-            clicked(watched);
+            m_behaviour.clicked(controlOf(watched));
         break;
     }
     case QEvent::KeyPress: {
-        // The donation picture takes the focus, so the keyboard can open it too; once per
-        // key press, however long the key is held.
-        const auto* keyEvent = static_cast<QKeyEvent*>(event);
-        const int key = keyEvent->key();
-        if (watched == PictureDon && (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter)) {
-            if (!keyEvent->isAutoRepeat())
-                OpenDonationPage();
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if ((key->key() == Qt::Key_Space || key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)
+            && m_behaviour.activatedByKey(controlOf(watched), key->isAutoRepeat()))
             return true;
-        }
         break;
     }
     default:
@@ -209,45 +224,28 @@ void About::changeEvent(QEvent* event)
 void About::mouseMoveEvent(QMouseEvent* event)
 {
     // Only moves over the window's own background get here.
-    setUnderlined(Label1, false);
-    setUnderlined(Label2, false);
+    m_behaviour.pointerMoved(AboutControl::Background);
     QWidget::mouseMoveEvent(event);
 }
 
-void About::pointerMovedOver(QObject* control)
+void About::setUnderlined(AboutLabel label, bool underlined)
 {
-    if (control == Mail || control == Image1)
-        setUnderlined(Label1, true);
-    else if (control == SiteUlvo)
-        setUnderlined(Label2, true);
-}
-
-void About::clicked(QObject* control)
-{
-    if (control == Mail || control == Label1 || control == Image1)
-        SendMail();
-    else if (control == SiteUlvo || control == Label2)
-        OpenWebSite();
-    else if (control == PictureDon)
-        OpenDonationPage();
-}
-
-void About::setUnderlined(QLabel* label, bool underlined)
-{
-    QFont font = label->font();
+    QLabel* address = label == AboutLabel::Label1 ? Label1 : Label2;
+    QFont font = address->font();
     font.setUnderline(underlined);
-    label->setFont(font);
+    address->setFont(font);
 }
 
-void About::SendMail() { open(MailLink()); }
-
-void About::OpenWebSite() { open(WebSiteLink()); }
-
-void About::OpenDonationPage() { open(DonationLink()); }
-
-void About::open(const Link& link)
+void About::openLink(const Link& link)
 {
-    m_openLink(this, link.verb, link.target);
+    m_openLink(this, link);
+}
+
+void About::present()
+{
+    show();
+    raise();
+    activateWindow();
 }
 
 void About::closeEvent(QCloseEvent* event)

@@ -4,6 +4,7 @@
 #include "artwork.h"
 #include "classic_font.h"
 #include "field_defaults.h"
+#include "form_layout.h"
 #include "line_edit_field.h"
 #include "refresh_timer.h"
 #include "system_separators.h"
@@ -41,21 +42,26 @@ QGroupBox* NewFrame(QWidget* client, const char* name, const QString& title, con
     return frame;
 }
 
-// "Input" and "Result" over their fields, placed by the number of blanks between them.
-QLabel* NewHeader(QGroupBox* frame, int blanks, const QRect& geometry)
+QString FromView(std::string_view text)
 {
-    const QString text = QStringLiteral("Input") + QString(blanks, QLatin1Char(' ')) + QStringLiteral("Result");
-    auto* header = new QLabel(text, frame);
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// The control's place in logical pixels, relative to its frame (or the client area for a frame).
+QRect Place(FormControl control)
+{
+    return ToPixels(FormPlaceOf(control).rect);
+}
+
+// "Input" and "Result" over their fields, placed by the number of blanks between them.
+QLabel* NewHeader(QGroupBox* frame, std::string_view text, const QRect& geometry)
+{
+    auto* header = new QLabel(FromView(text), frame);
     header->setGeometry(geometry);
     // The layout was measured against a bitmap font; a scalable fallback can be a few pixels
     // wider, and "Result" must not lose its last letter.
     header->resize(std::max(header->width(), header->sizeHint().width()), header->height());
     return header;
-}
-
-QString FromView(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 } // namespace
@@ -67,8 +73,7 @@ FormTarvola::FormTarvola(AboutCommands& about, QWidget* parent)
     setObjectName(QStringLiteral("FormTarvola"));
     setWindowTitle(QStringLiteral(" Tarvola v1.1"));
     // A fixed dialog frame: a close box, no minimize or maximize button, no resizing.
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
-                   | Qt::MSWindowsFixedSizeDialogHint);
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setFont(ClassicSansFont(kDialogFontPoints));
     setWindowIcon(QIcon(Artwork(QStringLiteral("tarvola.png"))));
 
@@ -101,34 +106,34 @@ void FormTarvola::createMenu()
 
 void FormTarvola::createDmsToDecimal(QWidget* client)
 {
-    Frame1 = NewFrame(client, "Frame1", QStringLiteral("DegDMS to DegDeci"), TwipsRect(120, 0, 3135, 1095));
+    Frame1 = NewFrame(client, "Frame1", QStringLiteral("DegDMS to DegDeci"), Place(FormControl::Frame1));
     Frame1->setFont(ClassicSansFont(kDialogFontPoints));
-    Label3[0] = NewHeader(Frame1, 23, TwipsRect(600, 240, 2055, 255));
+    Label3[0] = NewHeader(Frame1, kUpperHeader, Place(FormControl::Label3_0));
 
-    Text1 = addField(Frame1, "Text1", kText1Default, QStringLiteral("Degrees"), TwipsRect(120, 600, 495, 285),
+    Text1 = addField(Frame1, "Text1", kText1Default, QStringLiteral("Degrees"), Place(FormControl::Text1),
                      false);
-    addUnitMark(Frame1, 0, QStringLiteral("\u00B0"), TwipsRect(620, 600, 255, 255));
-    Text2 = addField(Frame1, "Text2", kText2Default, QStringLiteral("Minutes"), TwipsRect(720, 600, 375, 285),
+    addUnitMark(Frame1, 0, QStringLiteral("\u00B0"), Place(FormControl::Label1_0));
+    Text2 = addField(Frame1, "Text2", kText2Default, QStringLiteral("Minutes"), Place(FormControl::Text2),
                      false);
-    addUnitMark(Frame1, 1, QStringLiteral("'"), TwipsRect(1130, 600, 255, 255));
-    Text3 = addField(Frame1, "Text3", kText3Default, QStringLiteral("Seconds"), TwipsRect(1200, 600, 375, 285),
+    addUnitMark(Frame1, 1, QStringLiteral("'"), Place(FormControl::Label1_1));
+    Text3 = addField(Frame1, "Text3", kText3Default, QStringLiteral("Seconds"), Place(FormControl::Text3),
                      false);
-    addUnitMark(Frame1, 2, QStringLiteral(" \""), TwipsRect(1560, 600, 255, 255));
+    addUnitMark(Frame1, 2, QStringLiteral(" \""), Place(FormControl::Label1_2));
     Text4 = addField(Frame1, "Text4", kText4Default, QStringLiteral("Decimal degrees result"),
-                     TwipsRect(1800, 600, 1095, 285), true);
-    addUnitMark(Frame1, 3, QStringLiteral("\u00B0"), TwipsRect(2920, 600, 135, 255));
+                     Place(FormControl::Text4), true);
+    addUnitMark(Frame1, 3, QStringLiteral("\u00B0"), Place(FormControl::Label1_3));
 }
 
 void FormTarvola::createDecimalToDms(QWidget* client)
 {
-    Frame2 = NewFrame(client, "Frame2", QStringLiteral("DegDeci to DegDMS"), TwipsRect(120, 1200, 3135, 1095));
-    Label3[1] = NewHeader(Frame2, 22, TwipsRect(600, 240, 1815, 255));
+    Frame2 = NewFrame(client, "Frame2", QStringLiteral("DegDeci to DegDMS"), Place(FormControl::Frame2));
+    Label3[1] = NewHeader(Frame2, kLowerHeader, Place(FormControl::Label3_1));
 
     Text5 = addField(Frame2, "Text5", kText5Default, QStringLiteral("Decimal degrees"),
-                     TwipsRect(240, 600, 1095, 285), false);
-    addUnitMark(Frame2, 4, QStringLiteral("\u00B0"), TwipsRect(1360, 600, 255, 255));
+                     Place(FormControl::Text5), false);
+    addUnitMark(Frame2, 4, QStringLiteral("\u00B0"), Place(FormControl::Label1_4));
     Text6 = addField(Frame2, "Text6", kText6Default, QStringLiteral("Degrees minutes seconds result"),
-                     TwipsRect(1680, 600, 1095, 285), true);
+                     Place(FormControl::Text6), true);
 }
 
 void FormTarvola::addUnitMark(QGroupBox* frame, int index, const QString& text, const QRect& geometry)

@@ -3,12 +3,7 @@
 #include <QGuiApplication>
 #include <QWidget>
 
-#if defined(Q_OS_WIN)
-// Windows keeps tool windows off the taskbar.
-namespace tarvola {
-void KeepOutOfTaskbar(QWidget& window) { window.setWindowFlag(Qt::Tool); }
-} // namespace tarvola
-#elif __has_include(<xcb/xcb.h>) && QT_CONFIG(xcb)
+#if __has_include(<xcb/xcb.h>) && QT_CONFIG(xcb)
 #include <xcb/xcb.h>
 
 #include <cstring>

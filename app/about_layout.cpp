@@ -1,0 +1,37 @@
+#include "about_layout.h"
+
+namespace tarvola {
+
+const AboutPlace& PlaceOf(AboutControl control)
+{
+    for (const AboutPlace& place : kAboutLayout)
+        if (place.control == control)
+            return place;
+    static constexpr AboutPlace kBackground {AboutControl::Background, AboutControl::Background, kAboutClient};
+    return kBackground;
+}
+
+TwipsRect WindowRectOf(AboutControl control)
+{
+    const AboutPlace& place = PlaceOf(control);
+    TwipsRect rect = place.rect;
+    if (place.container != AboutControl::Background) {
+        const TwipsRect frame = PlaceOf(place.container).rect;
+        rect.left += frame.left;
+        rect.top += frame.top;
+    }
+    return rect;
+}
+
+AboutControl AboutControlAt(int x, int y)
+{
+    for (const AboutPlace& place : kAboutLayout) {
+        if (place.control == AboutControl::Image2)
+            continue;
+        if (WindowRectOf(place.control).contains(x, y))
+            return place.control;
+    }
+    return AboutControl::Background;
+}
+
+} // namespace tarvola

@@ -1,0 +1,63 @@
+#pragma once
+
+#include "twips_rect.h"
+
+#include <array>
+#include <optional>
+
+namespace tarvola {
+
+// The controls of the About window, by their names.
+enum class AboutControl {
+    Background, // the window itself, where no control is
+    Picture1,
+    PictureDon,
+    Command1,
+    SiteUlvo,
+    Image2,
+    Label2,
+    Mail,
+    Image1,
+    Label1,
+    Label3,
+    Label5,
+};
+
+// Where a control sits, in twips; `container` is Background for the window itself, else the
+// frame that holds it.
+struct AboutPlace {
+    AboutControl control;
+    AboutControl container;
+    TwipsRect rect;
+};
+
+// The client area of the About window.
+inline constexpr TwipsRect kAboutClient {0, 0, 3210, 3915};
+
+// Every control, topmost first within its container: a point over a label inside a frame
+// belongs to the label, not to the frame.
+inline constexpr std::array<AboutPlace, 11> kAboutLayout {{
+    {AboutControl::Label2, AboutControl::SiteUlvo, {120, 720, 2295, 255}},
+    {AboutControl::Image2, AboutControl::SiteUlvo, {0, 0, 2250, 525}},
+    {AboutControl::Label1, AboutControl::Mail, {600, 240, 2175, 255}},
+    {AboutControl::Image1, AboutControl::Mail, {0, 120, 480, 480}},
+    {AboutControl::Picture1, AboutControl::Background, {120, 120, 735, 735}},
+    {AboutControl::PictureDon, AboutControl::Background, {120, 3120, 855, 375}},
+    {AboutControl::Command1, AboutControl::Background, {1200, 3480, 855, 375}},
+    {AboutControl::SiteUlvo, AboutControl::Background, {480, 1200, 2535, 975}},
+    {AboutControl::Mail, AboutControl::Background, {240, 2400, 2895, 495}},
+    {AboutControl::Label3, AboutControl::Background, {960, 120, 2175, 375}},
+    {AboutControl::Label5, AboutControl::Background, {1440, 480, 975, 255}},
+}};
+
+// The place of one control.
+[[nodiscard]] const AboutPlace& PlaceOf(AboutControl control);
+
+// The control's rectangle relative to the window's client area.
+[[nodiscard]] TwipsRect WindowRectOf(AboutControl control);
+
+// The control that takes the pointer at a point of the client area, in twips. The banner Image2
+// takes no pointer input (it draws only), so over it the pointer is over SiteUlvo.
+[[nodiscard]] AboutControl AboutControlAt(int x, int y);
+
+} // namespace tarvola

@@ -1,0 +1,20 @@
+#include "about_lifetime.h"
+
+namespace tarvola {
+
+void AboutLifetime::showAbout()
+{
+    if (!m_window)
+        m_window = m_create();
+    if (m_window)
+        m_window->present();
+}
+
+void AboutLifetime::closeAbout()
+{
+    if (m_window)
+        m_window->dismiss(); // the window reports windowGone as it goes
+    m_window = nullptr;
+}
+
+} // namespace tarvola
