@@ -74,6 +74,74 @@ def write_ico(name, pixels):
         out.write(directory + entry + image)
 
 
+def write_bmp(name, pixels):
+    """Writes rows of RGB tuples as a 24-bit Windows bitmap, for the Windows resources."""
+    height, width = len(pixels), len(pixels[0])
+    rows = b"".join(b"".join(bytes((b, g, r)) for r, g, b in row) + b"\x00" * (-3 * width % 4)
+                    for row in reversed(pixels))
+    info = struct.pack("<IiiHHIIiiII", 40, width, height, 1, 24, 0, len(rows), 2835, 2835, 0, 0)
+    header = struct.pack("<2sIHHI", b"BM", 14 + len(info) + len(rows), 0, 0, 14 + len(info))
+    with open(os.path.join(HERE, name), "wb") as out:
+        out.write(header + info + rows)
+
+
+def _icon_image(pixels):
+    """One 8-bit palette image of an icon file, fully opaque: header, palette, pixels, mask."""
+    height, width = len(pixels), len(pixels[0])
+    colours, index = [], {}
+    for row in pixels:
+        for rgb in row:
+            if rgb not in index:
+                index[rgb] = len(colours)
+                colours.append(rgb)
+    assert len(colours) <= 256
+    colours += [(0, 0, 0)] * (256 - len(colours))
+    palette = b"".join(bytes((b, g, r, 0)) for r, g, b in colours)
+    xor = b"".join(bytes(index[rgb] for rgb in row) + b"\x00" * (-width % 4) for row in reversed(pixels))
+    mask = b"\x00" * ((width + 31) // 32 * 4) * height
+    header = struct.pack("<IiiHHIIiiII", 40, width, height * 2, 1, 8, 0, len(xor) + len(mask), 0, 0, 256, 0)
+    return header + palette + xor + mask
+
+
+def write_multi_ico(name, images):
+    """Writes several images (rows of RGB tuples) into one Windows icon file."""
+    blobs = [_icon_image(pixels) for pixels in images]
+    directory = struct.pack("<HHH", 0, 1, len(blobs))
+    offset = 6 + 16 * len(blobs)
+    for pixels, blob in zip(images, blobs):
+        height, width = len(pixels), len(pixels[0])
+        directory += struct.pack("<BBBBHHII", width % 256, height % 256, 0, 0, 1, 8, len(blob), offset)
+        offset += len(blob)
+    with open(os.path.join(HERE, name), "wb") as out:
+        out.write(directory + b"".join(blobs))
+
+
+def write_cur(name, outline, mask, hot):
+    """Writes a monochrome Windows cursor: outline black, the rest of the mask white, else clear."""
+    height, width = len(outline), len(outline[0])
+    stride = (width + 31) // 32 * 4
+
+    def rows(bit):
+        data = b""
+        for y in reversed(range(height)):
+            row = bytearray(stride)
+            for x in range(width):
+                if bit(x, y):
+                    row[x // 8] |= 0x80 >> (x % 8)
+            data += bytes(row)
+        return data
+
+    # XOR bit 1 picks palette entry 1 (white); AND bit 1 leaves the screen as it is.
+    xor = rows(lambda x, y: mask[y][x] and not outline[y][x])
+    and_mask = rows(lambda x, y: not mask[y][x])
+    header = struct.pack("<IiiHHIIiiII", 40, width, height * 2, 1, 1, 0, len(xor) + len(and_mask), 0, 0, 2, 0)
+    image = header + bytes((0, 0, 0, 0, 255, 255, 255, 0)) + xor + and_mask
+    directory = struct.pack("<HHH", 0, 2, 1)
+    entry = struct.pack("<BBBBHHII", width % 256, height % 256, 2, 0, hot[0], hot[1], len(image), 6 + 16)
+    with open(os.path.join(HERE, name), "wb") as out:
+        out.write(directory + entry + image)
+
+
 def write_png(name, pixels, palette_size=256):
     """Writes rows of RGB tuples as an 8-bit palette PNG with a palette of palette_size entries."""
     colours = []
@@ -301,3 +369,8 @@ if __name__ == "__main__":
     outline, mask = hand_cursor()
     write_xbm("hand_cursor.xbm", outline, hot=(5, 0))
     write_xbm("hand_cursor_mask.xbm", mask, hot=(5, 0))
+    # The same pictures for the Windows front end's resources.
+    write_bmp("donation.bmp", donation_picture())
+    write_bmp("site_banner.bmp", site_banner())
+    write_multi_ico("mail.ico", [mail_icon(32), mail_icon(16)])
+    write_cur("hand.cur", outline, mask, hot=(5, 0))

@@ -1,0 +1,318 @@
+#include "about_window.h"
+
+#include "resource_ids.h"
+#include "wide_text.h"
+
+#include <shellapi.h>
+
+namespace tarvola::win32 {
+
+namespace {
+
+constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU; // fixed, close box only
+constexpr DWORD kExStyle = WS_EX_TOOLWINDOW | WS_EX_CONTROLPARENT;
+constexpr const wchar_t* kPictureClassName = L"TarvolaPicture";
+constexpr UINT kPictureKeyMessage = WM_APP + 1; // wParam: the picture, lParam: 1 when auto-repeated
+constexpr int kCommand1Id = 3;                  // not IDOK: OK is neither default nor cancel button
+constexpr COLORREF kLinkColour = RGB(0, 128, 0);
+constexpr const wchar_t* kClassicFace = L"Microsoft Sans Serif";
+
+std::size_t Index(AboutControl control)
+{
+    return static_cast<std::size_t>(control);
+}
+
+// A picture that can take the focus (the donation picture and the icon are in the tab order):
+// it draws an icon or a bitmap, a focus rectangle when focused, and leaves the mouse to the window.
+void PaintPicture(HWND picture)
+{
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(picture, &paint);
+    RECT client;
+    GetClientRect(picture, &client);
+    FillRect(dc, &client, GetSysColorBrush(COLOR_BTNFACE));
+    const auto image = reinterpret_cast<HANDLE>(GetWindowLongPtrW(picture, GWLP_USERDATA));
+    if (GetObjectType(image) == OBJ_BITMAP) {
+        BITMAP info {};
+        GetObjectW(image, sizeof info, &info);
+        HDC source = CreateCompatibleDC(dc);
+        HGDIOBJ previous = SelectObject(source, image);
+        BitBlt(dc, 0, 0, info.bmWidth, info.bmHeight, source, 0, 0, SRCCOPY);
+        SelectObject(source, previous);
+        DeleteDC(source);
+    } else if (image) {
+        DrawIconEx(dc, 0, 0, static_cast<HICON>(image), client.right, client.bottom, 0, nullptr, DI_NORMAL);
+    }
+    if (GetFocus() == picture)
+        DrawFocusRect(dc, &client);
+    EndPaint(picture, &paint);
+}
+
+} // namespace
+
+LRESULT CALLBACK AboutWindowWin::PictureProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_NCHITTEST:
+        return HTTRANSPARENT;
+    case WM_PAINT:
+        PaintPicture(window);
+        return 0;
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+        InvalidateRect(window, nullptr, TRUE);
+        return 0;
+    case WM_GETDLGCODE: {
+        // Space and Enter are the picture's own; Tab still moves on.
+        const auto* key = reinterpret_cast<const MSG*>(lParam);
+        if (key && key->message == WM_KEYDOWN && (key->wParam == VK_SPACE || key->wParam == VK_RETURN))
+            return DLGC_WANTMESSAGE;
+        return 0;
+    }
+    case WM_KEYDOWN:
+        if (wParam == VK_SPACE || wParam == VK_RETURN) {
+            const bool repeated = (lParam & (1 << 30)) != 0;
+            SendMessageW(GetParent(window), kPictureKeyMessage, reinterpret_cast<WPARAM>(window), repeated ? 1 : 0);
+            return 0;
+        }
+        break;
+    default:
+        break;
+    }
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
+bool AboutWindowWin::Register(HINSTANCE instance)
+{
+    WNDCLASSEXW about {};
+    about.cbSize = sizeof about;
+    about.style = CS_DBLCLKS; // a double-click comes as a press and a double-click: one activation
+    about.lpfnWndProc = Procedure;
+    about.hInstance = instance;
+    about.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    about.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    about.lpszClassName = kClassName;
+
+    WNDCLASSEXW picture {};
+    picture.cbSize = sizeof picture;
+    picture.lpfnWndProc = PictureProcedure;
+    picture.hInstance = instance;
+    picture.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    picture.lpszClassName = kPictureClassName;
+    return RegisterClassExW(&about) && RegisterClassExW(&picture);
+}
+
+AboutWindowWin::AboutWindowWin(HINSTANCE instance, HWND owner, AboutLifetime& lifetime)
+    : m_instance(instance)
+    , m_lifetime(lifetime)
+{
+    m_icon = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_ICON1), IMAGE_ICON, 48, 48, 0));
+    m_mailIcon = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_MAIL), IMAGE_ICON, 32, 32, 0));
+    m_donation = static_cast<HBITMAP>(LoadImageW(instance, MAKEINTRESOURCEW(IDB_DONATION), IMAGE_BITMAP, 0, 0, 0));
+    m_banner = static_cast<HBITMAP>(LoadImageW(instance, MAKEINTRESOURCEW(IDB_BANNER), IMAGE_BITMAP, 0, 0, 0));
+    // LoadImage with no size keeps the cursor's own 32 x 32 and its hot spot (5, 0) at any DPI.
+    m_hand = static_cast<HCURSOR>(LoadImageW(instance, MAKEINTRESOURCEW(IDC_HAND_CURSOR), IMAGE_CURSOR, 0, 0, 0));
+
+    // The system's default place needs an overlapped window, with x and y both CW_USEDEFAULT.
+    m_window = CreateWindowExW(kExStyle, kClassName, kCaption, kStyle, CW_USEDEFAULT, CW_USEDEFAULT, 100, 100, owner,
+                               nullptr, instance, this);
+    if (!m_window)
+        return;
+    createControls();
+    m_dpi = static_cast<int>(GetDpiForWindow(m_window));
+    layOut(m_dpi);
+}
+
+AboutWindowWin::~AboutWindowWin()
+{
+    for (HGDIOBJ object : {static_cast<HGDIOBJ>(m_donation), static_cast<HGDIOBJ>(m_banner)})
+        if (object)
+            DeleteObject(object);
+    for (HICON icon : {m_icon, m_mailIcon})
+        if (icon)
+            DestroyIcon(icon);
+    if (m_hand)
+        DestroyCursor(m_hand);
+}
+
+void AboutWindowWin::createControls()
+{
+    constexpr DWORD kChild = WS_CHILD | WS_VISIBLE;
+    const auto make = [&](AboutControl name, const wchar_t* windowClass, const std::wstring& text, DWORD style,
+                          int id = 0) {
+        m_controls[Index(name)] = CreateWindowExW(0, windowClass, text.c_str(), kChild | style, 0, 0, 0, 0, m_window,
+                                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), m_instance,
+                                                  nullptr);
+    };
+    // Creation order is tab order: OK, the donation picture, the icon.
+    make(AboutControl::Command1, L"BUTTON", L"OK", WS_TABSTOP | BS_PUSHBUTTON, kCommand1Id);
+    make(AboutControl::PictureDon, kPictureClassName, L"", WS_TABSTOP);
+    make(AboutControl::Picture1, kPictureClassName, L"", WS_TABSTOP);
+    SetWindowLongPtrW(control(AboutControl::PictureDon), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(m_donation));
+    SetWindowLongPtrW(control(AboutControl::Picture1), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(m_icon));
+    make(AboutControl::Image2, L"STATIC", L"", SS_BITMAP);
+    SendMessageW(control(AboutControl::Image2), STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(m_banner));
+    make(AboutControl::Label2, L"STATIC", Widen(SiteAddressText()), SS_LEFT);
+    make(AboutControl::Image1, L"STATIC", L"", SS_ICON | SS_REALSIZECONTROL);
+    SendMessageW(control(AboutControl::Image1), STM_SETICON, reinterpret_cast<WPARAM>(m_mailIcon), 0);
+    make(AboutControl::Label1, L"STATIC", Widen(kShownMailAddress), SS_LEFT);
+    make(AboutControl::Label3, L"STATIC", L"Tarvola", SS_CENTER);
+    make(AboutControl::Label5, L"STATIC", L"v 1.1", SS_CENTER);
+}
+
+void AboutWindowWin::layOut(int dpi)
+{
+    m_dpi = dpi;
+    m_dialogFont = ScaledFont(kClassicFace, 8.25, dpi);
+    m_underlinedFont = ScaledFont(kClassicFace, 8.25, dpi, false, true);
+    m_titleFont = ScaledFont(L"Arial", 14.25, dpi);
+    m_versionFont = ScaledFont(L"Arial", 11.25, dpi, true);
+
+    RECT frame {0, 0, TwipsToPixels(kAboutClient.width, dpi), TwipsToPixels(kAboutClient.height, dpi)};
+    AdjustWindowRectExForDpi(&frame, kStyle, FALSE, kExStyle, static_cast<UINT>(dpi));
+    SetWindowPos(m_window, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+
+    for (const AboutPlace& place : kAboutLayout) {
+        const TwipsRect rect = WindowRectOf(place.control);
+        HWND window = control(place.control);
+        if (!window)
+            continue; // the two frames have no window of their own
+        int width = TwipsToPixels(rect.width, dpi);
+        int height = TwipsToPixels(rect.height, dpi);
+        if (place.control == AboutControl::PictureDon) {
+            BITMAP info {}; // sized to its picture
+            GetObjectW(m_donation, sizeof info, &info);
+            width = info.bmWidth;
+            height = info.bmHeight;
+        }
+        SetWindowPos(window, nullptr, TwipsToPixels(rect.left, dpi), TwipsToPixels(rect.top, dpi), width, height,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    for (AboutControl name : {AboutControl::Command1, AboutControl::Label1, AboutControl::Label2})
+        SetControlFont(control(name), m_dialogFont);
+    SetControlFont(control(AboutControl::Label3), m_titleFont);
+    SetControlFont(control(AboutControl::Label5), m_versionFont);
+    setUnderlined(AboutLabel::Label1, m_underlined[0]);
+    setUnderlined(AboutLabel::Label2, m_underlined[1]);
+}
+
+void AboutWindowWin::present()
+{
+    ShowWindow(m_window, SW_SHOWNORMAL);
+    SetForegroundWindow(m_window);
+    SetFocus(control(AboutControl::Command1));
+}
+
+void AboutWindowWin::setUnderlined(AboutLabel label, bool underlined)
+{
+    const std::size_t which = label == AboutLabel::Label1 ? 0 : 1;
+    m_underlined[which] = underlined;
+    HWND address = control(which == 0 ? AboutControl::Label1 : AboutControl::Label2);
+    SetControlFont(address, underlined ? m_underlinedFont : m_dialogFont);
+}
+
+void AboutWindowWin::openLink(const Link& link)
+{
+    // The shell takes the verb and the target in the system's code page; both are ASCII. Its
+    // answer is not used: with or without a handler, nothing changes here.
+    ShellExecuteA(m_window, link.verb.c_str(), link.target.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+    [[maybe_unused]] const DWORD lastError = GetLastError(); // captured, never read
+}
+
+AboutControl AboutWindowWin::controlAt(LPARAM clientPoint) const
+{
+    const int x = static_cast<short>(LOWORD(clientPoint));
+    const int y = static_cast<short>(HIWORD(clientPoint));
+    return AboutControlAt(MulDiv(x, 1440, m_dpi), MulDiv(y, 1440, m_dpi));
+}
+
+LRESULT CALLBACK AboutWindowWin::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_NCCREATE) {
+        auto* self = static_cast<AboutWindowWin*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+        self->m_window = window;
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    }
+    auto* self = reinterpret_cast<AboutWindowWin*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (!self)
+        return DefWindowProcW(window, message, wParam, lParam);
+    if (message == WM_NCDESTROY) {
+        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+        const LRESULT result = DefWindowProcW(window, message, wParam, lParam);
+        delete self;
+        return result;
+    }
+    return self->handle(window, message, wParam, lParam);
+}
+
+LRESULT AboutWindowWin::handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_MOUSEMOVE:
+        m_behaviour.pointerMoved(controlAt(lParam));
+        return 0;
+    case WM_LBUTTONDOWN:
+        m_pressed = controlAt(lParam);
+        SetCapture(window);
+        return 0;
+    case WM_LBUTTONDBLCLK:
+        m_pressed = AboutControl::Background; // the second half of a double-click opens nothing
+        return 0;
+    case WM_LBUTTONUP: {
+        ReleaseCapture();
+        const AboutControl released = controlAt(lParam);
+        if (released == m_pressed && released != AboutControl::Background)
+            m_behaviour.clicked(released);
+        m_pressed = AboutControl::Background;
+        return 0;
+    }
+    case WM_SETCURSOR:
+        if (reinterpret_cast<HWND>(wParam) == window && LOWORD(lParam) == HTCLIENT) {
+            POINT point;
+            GetCursorPos(&point);
+            ScreenToClient(window, &point);
+            if (AboutBehaviour::showsHand(controlAt(MAKELPARAM(point.x, point.y)))) {
+                SetCursor(m_hand);
+                return TRUE;
+            }
+        }
+        break;
+    case kPictureKeyMessage:
+        if (reinterpret_cast<HWND>(wParam) == control(AboutControl::PictureDon))
+            m_behaviour.activatedByKey(AboutControl::PictureDon, lParam != 0);
+        return 0;
+    case WM_COMMAND:
+        if (LOWORD(wParam) == kCommand1Id && HIWORD(wParam) == BN_CLICKED)
+            m_behaviour.clicked(AboutControl::Command1);
+        return 0;
+    case WM_CTLCOLORSTATIC: {
+        const auto label = reinterpret_cast<HWND>(lParam);
+        if (label == control(AboutControl::Label1) || label == control(AboutControl::Label2)) {
+            const auto dc = reinterpret_cast<HDC>(wParam);
+            SetTextColor(dc, kLinkColour);
+            SetBkMode(dc, TRANSPARENT);
+            return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+        }
+        break;
+    }
+    case WM_DPICHANGED: {
+        const auto* suggested = reinterpret_cast<const RECT*>(lParam);
+        SetWindowPos(window, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
+                     suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+        layOut(HIWORD(wParam));
+        return 0;
+    }
+    case WM_CLOSE:
+        DestroyWindow(window);
+        return 0;
+    case WM_DESTROY:
+        m_lifetime.windowGone();
+        return 0;
+    default:
+        break;
+    }
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
+} // namespace tarvola::win32

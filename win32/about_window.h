@@ -1,0 +1,70 @@
+#pragma once
+
+#include "about_behaviour.h"
+#include "about_lifetime.h"
+#include "scaled_font.h"
+
+#include <windows.h>
+
+#include <array>
+
+namespace tarvola::win32 {
+
+// The About window in Win32: a fixed tool window at the system's default place, owned by the
+// main window. Its statics are transparent to the mouse, so every pointer move and click comes
+// to the window itself, which finds the control under the pointer in the shared twips layout
+// and hands it to the shared AboutBehaviour. It deletes itself when it is destroyed.
+class AboutWindowWin final : public AboutView, public AboutWindow {
+public:
+    static constexpr const wchar_t* kClassName = L"TarvolaAbout";
+    static constexpr const wchar_t* kCaption = L"About Ulvo";
+
+    // Creates and shows the window; `lifetime` hears when it goes.
+    AboutWindowWin(HINSTANCE instance, HWND owner, AboutLifetime& lifetime);
+    AboutWindowWin(const AboutWindowWin&) = delete;
+    AboutWindowWin& operator=(const AboutWindowWin&) = delete;
+
+    static bool Register(HINSTANCE instance);
+    [[nodiscard]] HWND handle() const { return m_window; }
+
+    // AboutView
+    void setUnderlined(AboutLabel label, bool underlined) override;
+    void openLink(const Link& link) override;
+    void closeWindow() override { DestroyWindow(m_window); }
+
+    // AboutWindow
+    void present() override;
+    void dismiss() override { DestroyWindow(m_window); }
+
+private:
+    ~AboutWindowWin() override;
+
+    static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK PictureProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+    void createControls();
+    void layOut(int dpi);
+    [[nodiscard]] AboutControl controlAt(LPARAM clientPoint) const;
+    [[nodiscard]] HWND control(AboutControl name) const { return m_controls[static_cast<std::size_t>(name)]; }
+
+    HINSTANCE m_instance;
+    AboutLifetime& m_lifetime;
+    AboutBehaviour m_behaviour {*this};
+    HWND m_window = nullptr;
+    std::array<HWND, 12> m_controls {}; // by AboutControl
+    int m_dpi = 96;
+    AboutControl m_pressed = AboutControl::Background;
+    bool m_underlined[2] = {false, false};
+    HICON m_icon = nullptr;
+    HICON m_mailIcon = nullptr;
+    HBITMAP m_donation = nullptr;
+    HBITMAP m_banner = nullptr;
+    HCURSOR m_hand = nullptr;
+    ScaledFont m_dialogFont;
+    ScaledFont m_underlinedFont;
+    ScaledFont m_titleFont;
+    ScaledFont m_versionFont;
+};
+
+} // namespace tarvola::win32

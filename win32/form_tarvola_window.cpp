@@ -1,0 +1,270 @@
+#include "form_tarvola_window.h"
+
+#include "field_defaults.h"
+#include "refresh_cycle.h"
+#include "resource_ids.h"
+#include "user_locale.h"
+#include "wide_text.h"
+
+namespace tarvola::win32 {
+
+namespace {
+
+constexpr UINT_PTR kTimer1 = 1;
+constexpr UINT kTimerIntervalMs = 100;
+constexpr DWORD kStyle = WS_CAPTION | WS_SYSMENU; // fixed frame, close box only
+constexpr DWORD kExStyle = WS_EX_CONTROLPARENT;
+constexpr COLORREF kResultBackground = RGB(224, 224, 224);
+constexpr const wchar_t* kOwnerClassName = L"TarvolaOwner";
+constexpr const wchar_t* kClassicFace = L"Microsoft Sans Serif";
+
+// What each control of the layout is.
+struct ControlKind {
+    const wchar_t* windowClass;
+    DWORD style;
+    DWORD exStyle;
+    const wchar_t* text;
+};
+
+ControlKind KindOf(FormControl control)
+{
+    constexpr DWORD kChild = WS_CHILD | WS_VISIBLE;
+    constexpr DWORD kEdit = kChild | WS_TABSTOP | ES_CENTER | ES_AUTOHSCROLL;
+    constexpr DWORD kLabel = kChild | SS_LEFT;
+    switch (control) {
+    case FormControl::Frame1: return {L"BUTTON", kChild | BS_GROUPBOX, 0, L"DegDMS to DegDeci"};
+    case FormControl::Frame2: return {L"BUTTON", kChild | BS_GROUPBOX, 0, L"DegDeci to DegDMS"};
+    case FormControl::Text4:
+    case FormControl::Text6: return {L"EDIT", kEdit | ES_READONLY, WS_EX_CLIENTEDGE, L""};
+    case FormControl::Text1:
+    case FormControl::Text2:
+    case FormControl::Text3:
+    case FormControl::Text5: return {L"EDIT", kEdit, WS_EX_CLIENTEDGE, L""};
+    case FormControl::Label1_0:
+    case FormControl::Label1_3:
+    case FormControl::Label1_4: return {L"STATIC", kLabel, 0, L"\u00B0"};
+    case FormControl::Label1_1: return {L"STATIC", kLabel, 0, L"'"};
+    case FormControl::Label1_2: return {L"STATIC", kLabel, 0, L" \""};
+    case FormControl::Label3_0:
+    case FormControl::Label3_1: return {L"STATIC", kLabel, 0, L""};
+    }
+    return {L"STATIC", kLabel, 0, L""};
+}
+
+// The six fields in tab order, with their defaults.
+struct FieldOf {
+    FormControl control;
+    const FieldDefault& field;
+};
+const std::array<FieldOf, 6> kFields {{
+    {FormControl::Text1, kText1Default}, {FormControl::Text2, kText2Default}, {FormControl::Text3, kText3Default},
+    {FormControl::Text4, kText4Default}, {FormControl::Text5, kText5Default}, {FormControl::Text6, kText6Default},
+}};
+
+bool IsUnitMark(FormControl control)
+{
+    return control == FormControl::Label1_0 || control == FormControl::Label1_1 || control == FormControl::Label1_2
+        || control == FormControl::Label1_3 || control == FormControl::Label1_4;
+}
+
+bool IsField(FormControl control)
+{
+    for (const FieldOf& field : kFields)
+        if (field.control == control)
+            return true;
+    return false;
+}
+
+RECT PixelRect(const TwipsRect& rect, int dpi)
+{
+    const int left = TwipsToPixels(rect.left, dpi);
+    const int top = TwipsToPixels(rect.top, dpi);
+    return {left, top, left + TwipsToPixels(rect.width, dpi), top + TwipsToPixels(rect.height, dpi)};
+}
+
+} // namespace
+
+bool FormTarvolaWindow::Register(HINSTANCE instance)
+{
+    WNDCLASSEXW owner {};
+    owner.cbSize = sizeof owner;
+    owner.lpfnWndProc = DefWindowProcW;
+    owner.hInstance = instance;
+    owner.lpszClassName = kOwnerClassName;
+
+    WNDCLASSEXW main {};
+    main.cbSize = sizeof main;
+    main.lpfnWndProc = Procedure;
+    main.hInstance = instance;
+    main.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(IDI_ICON1));
+    main.hIconSm = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_ICON1), IMAGE_ICON,
+                                                 GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0));
+    main.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    main.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    main.lpszClassName = kClassName;
+    return RegisterClassExW(&owner) && RegisterClassExW(&main);
+}
+
+FormTarvolaWindow::FormTarvolaWindow(HINSTANCE instance, AboutCommands& about)
+    : m_instance(instance)
+    , m_about(about)
+    , m_resultBrush(CreateSolidBrush(kResultBackground))
+{
+    // A window with a normal frame stays out of the taskbar when a hidden window owns it.
+    m_owner = CreateWindowExW(0, kOwnerClassName, L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, instance, nullptr);
+    HMENU menu = CreateMenu();
+    AppendMenuW(menu, MF_STRING, IDM_ABOUT, L"About");
+    m_window = CreateWindowExW(kExStyle, kClassName, kCaption, kStyle, CW_USEDEFAULT, CW_USEDEFAULT, 100, 100,
+                               m_owner, menu, instance, this);
+    if (!m_window)
+        return;
+    createControls();
+    layOut(static_cast<int>(GetDpiForWindow(m_window)));
+    placeFrameCentred(static_cast<int>(GetDpiForWindow(m_window)));
+    ShowWindow(m_window, SW_SHOWNORMAL);
+    UpdateWindow(m_window);
+    SetFocus(m_controls[static_cast<std::size_t>(FormControl::Text1)]);
+    SetTimer(m_window, kTimer1, kTimerIntervalMs, nullptr);
+}
+
+FormTarvolaWindow::~FormTarvolaWindow()
+{
+    if (m_window)
+        DestroyWindow(m_window);
+    if (m_owner)
+        DestroyWindow(m_owner);
+    DeleteObject(m_resultBrush);
+}
+
+void FormTarvolaWindow::createControls()
+{
+    const LocaleSeparators separators = UserSeparators();
+    // Creation order is tab order: the fields come in the order Text1 ... Text6.
+    for (const FormPlace& place : kFormLayout) {
+        const ControlKind kind = KindOf(place.control);
+        std::wstring text = kind.text;
+        if (place.control == FormControl::Label3_0)
+            text = Widen(kUpperHeader);
+        else if (place.control == FormControl::Label3_1)
+            text = Widen(kLowerHeader);
+        HWND control = CreateWindowExW(kind.exStyle, kind.windowClass, text.c_str(), kind.style, 0, 0, 0, 0,
+                                       m_window, nullptr, m_instance, nullptr);
+        m_controls[static_cast<std::size_t>(place.control)] = control;
+    }
+    for (std::size_t i = 0; i < kFields.size(); ++i) {
+        HWND edit = m_controls[static_cast<std::size_t>(kFields[i].control)];
+        SetWindowTextW(edit, Widen(LocalDefaultText(kFields[i].field, separators)).c_str());
+        if (kFields[i].field.maxLength)
+            SendMessageW(edit, EM_SETLIMITTEXT, static_cast<WPARAM>(*kFields[i].field.maxLength), 0);
+        m_fields[i] = std::make_unique<EditField>(edit, kFields[i].field.maxLength);
+    }
+}
+
+void FormTarvolaWindow::layOut(int dpi)
+{
+    m_dialogFont = ScaledFont(kClassicFace, 8.25, dpi);
+    m_fieldFont = ScaledFont(kClassicFace, 9.75, dpi);
+    m_unitFont = ScaledFont(kClassicFace, 12, dpi);
+    for (const FormPlace& place : kFormLayout) {
+        HWND control = m_controls[static_cast<std::size_t>(place.control)];
+        const RECT rect = PixelRect(FormWindowRectOf(place.control), dpi);
+        SetWindowPos(control, nullptr, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+        SetControlFont(control, IsField(place.control) ? m_fieldFont
+                                : IsUnitMark(place.control) ? m_unitFont
+                                                            : m_dialogFont);
+        // The narrow fields hold their three digits only without the edit's inner margins.
+        if (IsField(place.control))
+            SendMessageW(control, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, 0);
+    }
+}
+
+void FormTarvolaWindow::placeFrameCentred(int dpi)
+{
+    RECT frame = PixelRect(kFormClient, dpi);
+    AdjustWindowRectExForDpi(&frame, kStyle, TRUE, kExStyle, static_cast<UINT>(dpi));
+    const int width = frame.right - frame.left;
+    const int height = frame.bottom - frame.top;
+    MONITORINFO monitor {};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoW(MonitorFromWindow(m_window, MONITOR_DEFAULTTOPRIMARY), &monitor);
+    const RECT& work = monitor.rcWork;
+    SetWindowPos(m_window, nullptr, work.left + (work.right - work.left - width) / 2,
+                 work.top + (work.bottom - work.top - height) / 2, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void FormTarvolaWindow::tick()
+{
+    const RefreshFields fields {*m_fields[0], *m_fields[1], *m_fields[2], *m_fields[3], *m_fields[4], *m_fields[5]};
+    RunRefreshTick(fields, UserSeparators());
+}
+
+LRESULT CALLBACK FormTarvolaWindow::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_NCCREATE) {
+        auto* self = static_cast<FormTarvolaWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+        self->m_window = window;
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    }
+    auto* self = reinterpret_cast<FormTarvolaWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (message == WM_NCDESTROY)
+        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+    return self ? self->handle(window, message, wParam, lParam) : DefWindowProcW(window, message, wParam, lParam);
+}
+
+LRESULT FormTarvolaWindow::handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_TIMER:
+        if (wParam == kTimer1)
+            tick();
+        return 0;
+    case WM_COMMAND:
+        if (LOWORD(wParam) == IDM_ABOUT && lParam == 0)
+            m_about.showAbout();
+        return 0; // Enter and Esc (IDOK, IDCANCEL) do nothing
+    case WM_CTLCOLORSTATIC: {
+        // Read-only edits ask here: the two results get their light grey with dark text.
+        const auto control = reinterpret_cast<HWND>(lParam);
+        if (control == m_controls[static_cast<std::size_t>(FormControl::Text4)]
+            || control == m_controls[static_cast<std::size_t>(FormControl::Text6)]) {
+            const auto dc = reinterpret_cast<HDC>(wParam);
+            SetTextColor(dc, RGB(0, 0, 0));
+            SetBkColor(dc, kResultBackground);
+            return reinterpret_cast<LRESULT>(m_resultBrush);
+        }
+        break;
+    }
+    case WM_ACTIVATE:
+        // Coming back to the window puts the focus where the user left it.
+        if (LOWORD(wParam) == WA_INACTIVE) {
+            m_focusBeforeDeactivation = GetFocus();
+        } else if (m_focusBeforeDeactivation && IsChild(m_window, m_focusBeforeDeactivation)) {
+            SetFocus(m_focusBeforeDeactivation);
+            return 0;
+        }
+        break;
+    case WM_DPICHANGED: {
+        const auto* suggested = reinterpret_cast<const RECT*>(lParam);
+        SetWindowPos(window, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
+                     suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+        layOut(HIWORD(wParam));
+        return 0;
+    }
+    case WM_CLOSE:
+        // About goes first; the close is never refused.
+        m_about.closeAbout();
+        DestroyWindow(window);
+        return 0;
+    case WM_DESTROY:
+        KillTimer(window, kTimer1);
+        m_window = nullptr;
+        PostQuitMessage(0);
+        return 0;
+    default:
+        break;
+    }
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
+} // namespace tarvola::win32

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "about_commands.h"
+#include "edit_field.h"
+#include "form_layout.h"
+#include "scaled_font.h"
+
+#include <windows.h>
+
+#include <array>
+#include <memory>
+
+namespace tarvola::win32 {
+
+// The main window in Win32: the two converters in their group boxes, the About menu entry and
+// Timer1, which runs the shared refresh cycle on the six EDIT controls every 100 ms. A fixed
+// dialog frame, centred on the screen, kept out of the taskbar by a hidden owner window.
+class FormTarvolaWindow {
+public:
+    static constexpr const wchar_t* kClassName = L"TarvolaMain";
+    static constexpr const wchar_t* kCaption = L" Tarvola v1.1";
+
+    FormTarvolaWindow(HINSTANCE instance, AboutCommands& about);
+    ~FormTarvolaWindow();
+    FormTarvolaWindow(const FormTarvolaWindow&) = delete;
+    FormTarvolaWindow& operator=(const FormTarvolaWindow&) = delete;
+
+    [[nodiscard]] HWND handle() const { return m_window; }
+
+    // Registers the window classes; once per process.
+    static bool Register(HINSTANCE instance);
+
+private:
+    static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+    void createControls();
+    void layOut(int dpi);
+    void placeFrameCentred(int dpi);
+    void tick();
+
+    HINSTANCE m_instance;
+    AboutCommands& m_about;
+    HWND m_owner = nullptr;
+    HWND m_window = nullptr;
+    std::array<HWND, kFormLayout.size()> m_controls {};
+    std::array<std::unique_ptr<EditField>, 6> m_fields;
+    HWND m_focusBeforeDeactivation = nullptr;
+    HBRUSH m_resultBrush = nullptr;
+    ScaledFont m_dialogFont;
+    ScaledFont m_fieldFont;
+    ScaledFont m_unitFont;
+};
+
+} // namespace tarvola::win32
