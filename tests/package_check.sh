@@ -46,7 +46,9 @@ grep -v "running with root privileges" "$scratch/lintian.log" || true
 root="$scratch/root"
 mkdir -p "$root/var/lib/dpkg/updates" "$root/var/lib/dpkg/info"
 touch "$root/var/lib/dpkg/status"
-# As any user: the scratch root is ours, and owners need not be set.
+# As any user: the scratch root is ours, and owners need not be set. dpkg looks for ldconfig and
+# start-stop-daemon, which a user's PATH often lacks.
+export PATH="$PATH:/usr/sbin:/sbin"
 dpkg_scratch=(dpkg --root="$root" --force-not-root --force-script-chrootless --log=/dev/null)
 "${dpkg_scratch[@]}" --force-depends -i "$package" > "$scratch/dpkg.log" 2>&1 \
     || { cat "$scratch/dpkg.log"; fail "install"; }
