@@ -21,7 +21,12 @@ for _ in $(seq 50); do xwininfo -root >/dev/null 2>&1 && break; sleep 0.1; done
 # A window manager that frames windows and reports the frame (_NET_FRAME_EXTENTS).
 openbox --sm-disable > /dev/null 2>&1 &
 wm=$!
+# Openbox announces itself before it manages new windows: wait until it has framed a probe.
 for _ in $(seq 50); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" && break; sleep 0.1; done
+xmessage -name wm-probe "window manager probe" > /dev/null 2>&1 &
+probe=$!
+for _ in $(seq 100); do xprop -name wm-probe _NET_FRAME_EXTENTS 2>/dev/null | grep -q "= " && break; sleep 0.05; done
+kill $probe 2>/dev/null || true
 window=""
 for attempt in 1 2 3; do
     for _ in $(seq 50); do xwininfo -root >/dev/null 2>&1 && break; sleep 0.1; done

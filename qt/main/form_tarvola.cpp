@@ -193,21 +193,27 @@ void FormTarvola::centreOnScreen()
     if (!screen)
         return;
     adjustSize();
-    // move() places the frame of a top-level window; its size is the client's until the window
-    // manager has framed the window.
-    const QSize frame = frameGeometry().size();
-    move(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, frame, screen->availableGeometry()).topLeft());
-    m_centreOnceFramed = !isVisible() && frame == size();
+    // The frame as the window system reports it now: none until the window manager has framed
+    // the window. The client goes where it puts the frame in the middle.
+    const QMargins margins = windowHandle() ? windowHandle()->frameMargins() : QMargins();
+    const QRect frame = QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size().grownBy(margins),
+                                            screen->availableGeometry());
+    const QPoint client = frame.topLeft() + QPoint(margins.left(), margins.top());
+    if (windowHandle())
+        windowHandle()->setPosition(client);
+    else
+        move(client);
+    m_centreOnceFramed = margins.isNull();
 }
 
 bool FormTarvola::eventFilter(QObject* watched, QEvent* event)
 {
-    // By the time the window is first exposed, the window manager has framed it.
-    if (watched == windowHandle() && event->type() == QEvent::Expose && m_centreOnceFramed) {
-        m_centreOnceFramed = false;
+    // The window manager frames the window before it is first exposed, or, if it started after
+    // the window, later: centre again once, as soon as a frame shows.
+    const bool mayBeFramed = event->type() == QEvent::Expose || event->type() == QEvent::Move;
+    if (watched == windowHandle() && mayBeFramed && m_centreOnceFramed && !windowHandle()->frameMargins().isNull()) {
         watched->removeEventFilter(this);
-        if (frameGeometry().size() != size())
-            centreOnScreen();
+        centreOnScreen();
     }
     return QMainWindow::eventFilter(watched, event);
 }

@@ -29,9 +29,9 @@ public:
     explicit FormTarvola(AboutCommands& about, QWidget* parent = nullptr);
     ~FormTarvola() override;
 
-    // Places the window, frame and all, in the middle of its screen's available area. Before
-    // the window is first shown its frame is not known yet: it is centred again, once, as soon
-    // as the window manager has framed it.
+    // Places the window, frame and all, in the middle of its screen's available area. Until the
+    // window manager has framed the window its frame is not known: it is centred again, once,
+    // as soon as a frame shows.
     void centreOnScreen();
 
 protected:

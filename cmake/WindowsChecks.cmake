@@ -1,0 +1,43 @@
+# A second build of this same tree for Windows, cross-compiled with MinGW-w64: tarvola.exe, the
+# core and refresh-cycle tests and the GUI driver. Its tests run under Wine from the main tree's
+# ctest, in one private Wine prefix (made once by a fixture) and one at a time.
+include(ExternalProject)
+
+set(_windows_dir ${CMAKE_BINARY_DIR}/windows)
+set(_wine_work ${CMAKE_BINARY_DIR}/wine)
+set(_exe ${_windows_dir}/win32/tarvola.exe)
+
+ExternalProject_Add(windows_build
+    SOURCE_DIR ${PROJECT_SOURCE_DIR}
+    BINARY_DIR ${_windows_dir}
+    CMAKE_ARGS
+        -DCMAKE_TOOLCHAIN_FILE=${PROJECT_SOURCE_DIR}/cmake/mingw-w64.cmake
+        -DCMAKE_BUILD_TYPE=Release
+    INSTALL_COMMAND ""
+    BUILD_ALWAYS ON
+    USES_TERMINAL_BUILD ON)
+
+# Reads the cursor Wine shows from the X side.
+find_package(PkgConfig REQUIRED)
+pkg_check_modules(XFIXES REQUIRED IMPORTED_TARGET xfixes x11)
+enable_language(C)
+add_executable(x_cursor ${PROJECT_SOURCE_DIR}/tests/win32/x_cursor.c)
+target_link_libraries(x_cursor PRIVATE PkgConfig::XFIXES)
+
+add_test(NAME windows.prefix COMMAND ${PROJECT_SOURCE_DIR}/tests/win32/make_prefix.sh ${_wine_work})
+set_tests_properties(windows.prefix PROPERTIES FIXTURES_SETUP wine_prefix TIMEOUT 120)
+
+# One executable that needs nothing Windows does not ship, and stays small.
+add_test(NAME windows.executable COMMAND ${PROJECT_SOURCE_DIR}/tests/win32/check_executable.sh ${_exe})
+
+add_test(NAME windows.core_tests
+    COMMAND ${CMAKE_COMMAND} -E env WINEPREFIX=${_wine_work}/wineprefix WINEDEBUG=-all
+        ${PROJECT_SOURCE_DIR}/tests/win32/run_core_tests.sh ${_windows_dir})
+foreach(_mode comma dot dpi144)
+    add_test(NAME windows.gui_${_mode}
+        COMMAND ${PROJECT_SOURCE_DIR}/tests/win32/run_gui_tests.sh ${_mode}
+            ${_windows_dir}/tests/win32/gui_driver.exe ${_exe} ${_wine_work} $<TARGET_FILE:x_cursor>)
+endforeach()
+set_tests_properties(windows.core_tests windows.gui_comma windows.gui_dot windows.gui_dpi144 PROPERTIES
+    FIXTURES_REQUIRED wine_prefix RESOURCE_LOCK wine_prefix LABELS windows TIMEOUT 300)
+set_tests_properties(windows.prefix windows.executable PROPERTIES LABELS windows)

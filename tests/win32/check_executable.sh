@@ -1,0 +1,18 @@
+#!/usr/bin/env bash
+# tarvola.exe is one file that imports only DLLs every Windows ships, and at most 1 MB.
+# Usage: check_executable.sh TARVOLA_EXE
+set -euo pipefail
+exe=$1
+fail() { echo "FAIL: $*"; exit 1; }
+size=$(stat -c %s "$exe")
+echo "tarvola.exe: $size bytes"
+[ "$size" -le 1048576 ] || fail "larger than 1 MB"
+imports=$(x86_64-w64-mingw32-objdump -p "$exe" | awk '/DLL Name:/ {print toupper($3)}' | sort)
+echo "imports:" $imports
+for dll in $imports; do
+    case $dll in
+        KERNEL32.DLL | USER32.DLL | GDI32.DLL | SHELL32.DLL | COMCTL32.DLL | OLE32.DLL | MSVCRT.DLL | VERSION.DLL | ADVAPI32.DLL) ;;
+        *) fail "imports $dll, which Windows does not ship" ;;
+    esac
+done
+echo "executable check passed"

@@ -1,0 +1,58 @@
+#!/usr/bin/env bash
+# Runs the GUI driver against tarvola.exe under Wine, in Wine's virtual desktop on a private
+# Xvfb display, with stand-in xdg-open and xdg-email that log the links they are handed.
+# Usage: run_gui_tests.sh comma|dot|dpi144 GUI_DRIVER_EXE TARVOLA_EXE WORK_DIR X_CURSOR
+set -euo pipefail
+mode=$1
+driver=$2
+exe=$3
+work=$(cd "$4" && pwd)
+x_cursor=$5
+
+export WINEPREFIX=$work/wineprefix WINEDEBUG=-all
+[ -d "$WINEPREFIX/drive_c" ] || { echo "FAIL: no Wine prefix at $WINEPREFIX"; exit 1; }
+# A Wine server left by the test before (it lingers a few seconds) would take this run's first
+# commands and then go: end it and wait until it has gone.
+stop_wine() { wineserver -k 2>/dev/null || true; wineserver -w 2>/dev/null || true; }
+stop_wine
+
+# The comma-decimal locale the default texts are written for, or a dot-decimal one. Wine reads
+# the Unix locale, which must exist: it is generated into the work folder.
+case $mode in comma) lang=de_DE.UTF-8 ;; *) lang=en_US.UTF-8 ;; esac
+if [ ! -d "$work/locales/$lang" ]; then
+    mkdir -p "$work/locales"
+    localedef -i "${lang%%.*}" -f UTF-8 "$work/locales/$lang" 2>/dev/null || true
+fi
+# Only Wine's processes get the locale: this shell has no use for it.
+wine_locale=(env LOCPATH="$work/locales" LANG="$lang" LC_ALL="$lang")
+
+scratch=$(mktemp -d)
+log=$scratch/links.log
+touch "$log"
+for handler in xdg-open xdg-email; do
+    printf '#!/bin/sh\necho "%s $*" >> "%s"\n' "$handler" "$log" > "$scratch/$handler"
+    chmod +x "$scratch/$handler"
+done
+export PATH=$scratch:$PATH
+
+# A display of our own: the first free number from 70 on.
+display=70
+while [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ]; do display=$((display + 1)); done
+Xvfb ":$display" -screen 0 800x600x24 -nolisten tcp > /dev/null 2>&1 &
+xvfb=$!
+cleanup() { stop_wine; kill $xvfb 2>/dev/null || true; rm -rf "$scratch"; }
+trap cleanup EXIT
+for _ in $(seq 100); do [ -e "/tmp/.X11-unix/X$display" ] && break; sleep 0.05; done
+export DISPLAY=:$display
+
+dpi=96
+[ "$mode" = dpi144 ] && dpi=144
+wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d $dpi /f > /dev/null \
+    || { echo "FAIL: could not set $dpi DPI in the Wine prefix"; exit 1; }
+wineserver -w
+
+"${wine_locale[@]}" wine explorer /desktop=TarvolaTest,800x600 > /dev/null 2>&1 &
+status=0
+"${wine_locale[@]}" wine "$driver" "$(winepath -w "$exe")" "$mode" "$(winepath -w "$log")" \
+    "$(winepath -w "$x_cursor")" || status=$?
+exit $status
