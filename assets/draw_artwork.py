@@ -52,26 +52,7 @@ def write_xbm(name, bits, hot=None):
 
 def write_ico(name, pixels):
     """Writes rows of RGB tuples as a Windows icon: one 256-colour bitmap image, fully opaque."""
-    height, width = len(pixels), len(pixels[0])
-    colours, index = [], {}
-    for row in pixels:
-        for rgb in row:
-            if rgb not in index:
-                index[rgb] = len(colours)
-                colours.append(rgb)
-    assert len(colours) <= 256
-    colours += [(0, 0, 0)] * (256 - len(colours))
-    palette = b"".join(bytes((b, g, r, 0)) for r, g, b in colours)
-    # Rows run bottom-up, each padded to four bytes; the AND mask is all zero (opaque).
-    xor = b"".join(bytes(index[rgb] for rgb in row) + b"\x00" * (-width % 4) for row in reversed(pixels))
-    mask_row = (width + 31) // 32 * 4
-    mask = b"\x00" * mask_row * height
-    header = struct.pack("<IiiHHIIiiII", 40, width, height * 2, 1, 8, 0, len(xor) + len(mask), 0, 0, 256, 0)
-    image = header + palette + xor + mask
-    directory = struct.pack("<HHH", 0, 1, 1)
-    entry = struct.pack("<BBBBHHII", width % 256, height % 256, 0, 0, 1, 8, len(image), 6 + 16)
-    with open(os.path.join(HERE, name), "wb") as out:
-        out.write(directory + entry + image)
+    write_multi_ico(name, [pixels])
 
 
 def write_bmp(name, pixels):

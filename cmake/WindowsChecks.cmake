@@ -13,6 +13,7 @@ ExternalProject_Add(windows_build
     CMAKE_ARGS
         -DCMAKE_TOOLCHAIN_FILE=${PROJECT_SOURCE_DIR}/cmake/mingw-w64.cmake
         -DCMAKE_BUILD_TYPE=Release
+        -DTARVOLA_BUILD_BENCH=ON
     INSTALL_COMMAND ""
     BUILD_ALWAYS ON
     USES_TERMINAL_BUILD ON)

@@ -1,6 +1,7 @@
 #include "about_window.h"
 
 #include "resource_ids.h"
+#include "window_support.h"
 #include "wide_text.h"
 
 #include <shellapi.h>
@@ -229,12 +230,9 @@ AboutControl AboutWindowWin::controlAt(LPARAM clientPoint) const
 
 LRESULT CALLBACK AboutWindowWin::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (message == WM_NCCREATE) {
-        auto* self = static_cast<AboutWindowWin*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+    auto* self = HandlerOf<AboutWindowWin>(window, message, lParam);
+    if (self && message == WM_NCCREATE)
         self->m_window = window;
-        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-    }
-    auto* self = reinterpret_cast<AboutWindowWin*>(GetWindowLongPtrW(window, GWLP_USERDATA));
     if (!self)
         return DefWindowProcW(window, message, wParam, lParam);
     if (message == WM_NCDESTROY) {
@@ -296,13 +294,10 @@ LRESULT AboutWindowWin::handle(HWND window, UINT message, WPARAM wParam, LPARAM 
         }
         break;
     }
-    case WM_DPICHANGED: {
-        const auto* suggested = reinterpret_cast<const RECT*>(lParam);
-        SetWindowPos(window, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
-                     suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+    case WM_DPICHANGED:
+        MoveToSuggestedRect(window, lParam);
         layOut(HIWORD(wParam));
         return 0;
-    }
     case WM_CLOSE:
         DestroyWindow(window);
         return 0;

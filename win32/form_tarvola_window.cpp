@@ -3,6 +3,7 @@
 #include "field_defaults.h"
 #include "refresh_cycle.h"
 #include "resource_ids.h"
+#include "window_support.h"
 #include "user_locale.h"
 #include "wide_text.h"
 
@@ -201,12 +202,9 @@ void FormTarvolaWindow::tick()
 
 LRESULT CALLBACK FormTarvolaWindow::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (message == WM_NCCREATE) {
-        auto* self = static_cast<FormTarvolaWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+    auto* self = HandlerOf<FormTarvolaWindow>(window, message, lParam);
+    if (self && message == WM_NCCREATE)
         self->m_window = window;
-        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-    }
-    auto* self = reinterpret_cast<FormTarvolaWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
     if (message == WM_NCDESTROY)
         SetWindowLongPtrW(window, GWLP_USERDATA, 0);
     return self ? self->handle(window, message, wParam, lParam) : DefWindowProcW(window, message, wParam, lParam);
@@ -244,13 +242,10 @@ LRESULT FormTarvolaWindow::handle(HWND window, UINT message, WPARAM wParam, LPAR
             return 0;
         }
         break;
-    case WM_DPICHANGED: {
-        const auto* suggested = reinterpret_cast<const RECT*>(lParam);
-        SetWindowPos(window, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
-                     suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+    case WM_DPICHANGED:
+        MoveToSuggestedRect(window, lParam);
         layOut(HIWORD(wParam));
         return 0;
-    }
     case WM_CLOSE:
         // About goes first; the close is never refused.
         m_about.closeAbout();

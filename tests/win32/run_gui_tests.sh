@@ -35,14 +35,14 @@ for handler in xdg-open xdg-email; do
 done
 export PATH=$scratch:$PATH
 
-# A display of our own: the first free number from 70 on.
-display=70
-while [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ]; do display=$((display + 1)); done
-Xvfb ":$display" -screen 0 800x600x24 -nolisten tcp > /dev/null 2>&1 &
+# A display of our own: Xvfb picks a number no other server holds (abstract sockets included,
+# which a display folder does not show) and says which.
+Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp 3> "$scratch/display" > /dev/null 2>&1 &
 xvfb=$!
 cleanup() { stop_wine; kill $xvfb 2>/dev/null || true; rm -rf "$scratch"; }
 trap cleanup EXIT
-for _ in $(seq 100); do [ -e "/tmp/.X11-unix/X$display" ] && break; sleep 0.05; done
+for _ in $(seq 200); do [ -s "$scratch/display" ] && break; sleep 0.05; done
+display=$(cat "$scratch/display")
 export DISPLAY=:$display
 
 dpi=96
