@@ -17,18 +17,24 @@ wm=""
 # sockets included (another checkout's tests, a chroot's), and says which.
 Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp 3> "$numbers" > /dev/null 2>&1 &
 xvfb=$!
-trap 'kill $pid $wm $xvfb 2>/dev/null || true; rm -f "$errors" "$numbers"' EXIT
+trap 'kill $pid $wm $xvfb 2>/dev/null || true; rm -f "$errors" "$errors.wm" "$numbers"' EXIT
 for _ in $(seq 200); do [ -s "$numbers" ] && break; sleep 0.05; done
 export DISPLAY=:$(cat "$numbers")
 for _ in $(seq 50); do xwininfo -root >/dev/null 2>&1 && break; sleep 0.1; done
 # A window manager that frames windows and reports the frame (_NET_FRAME_EXTENTS).
-openbox --sm-disable > /dev/null 2>&1 &
+openbox --sm-disable > "$errors.wm" 2>&1 &
 wm=$!
-# Openbox announces itself before it manages new windows: wait until it has framed a probe.
-for _ in $(seq 50); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" && break; sleep 0.1; done
+# Openbox announces itself before it manages new windows: wait until it has framed a probe. On a
+# loaded machine its start can take seconds.
+wm_ready=""
+for _ in $(seq 200); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" && break; sleep 0.1; done
 xmessage -name wm-probe "window manager probe" > /dev/null 2>&1 &
 probe=$!
-for _ in $(seq 100); do xprop -name wm-probe _NET_FRAME_EXTENTS 2>/dev/null | grep -q "= " && break; sleep 0.05; done
+for _ in $(seq 200); do
+    xprop -name wm-probe _NET_FRAME_EXTENTS 2>/dev/null | grep -q "= " && { wm_ready=1; break; }
+    sleep 0.05
+done
+[ -n "$wm_ready" ] || { echo "FAIL: the window manager did not start"; cat "$errors.wm"; exit 1; }
 kill $probe 2>/dev/null || true
 window=""
 for attempt in 1 2 3; do
@@ -65,7 +71,7 @@ y=$(awk '/Absolute upper-left Y:/ {print $4}' <<<"$info")
 centre_x=$((x - left + (left + width + right) / 2))
 centre_y=$((y - top + (top + height + bottom) / 2))
 echo "frame extents $left $right $top $bottom; frame centre ($centre_x, $centre_y)"
-[ "$top" -gt 0 ] || { echo "FAIL: the window manager gave no frame"; exit 1; }
+[ "${top:-0}" -gt 0 ] || { echo "FAIL: the window manager gave no frame"; cat "$errors.wm"; exit 1; }
 [ $((centre_x - 400)) -ge -1 ] && [ $((centre_x - 400)) -le 1 ] && [ $((centre_y - 300)) -ge -1 ] && [ $((centre_y - 300)) -le 1 ] \
     || { echo "FAIL: the frame is not centred on the screen"; exit 1; }
 

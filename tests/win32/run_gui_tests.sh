@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Runs the GUI driver against tarvola.exe under Wine, in Wine's virtual desktop on a private
-# Xvfb display, with stand-in xdg-open and xdg-email that log the links they are handed.
+# Xvfb display, with stand-in xdg-open and xdg-email that log the links they are handed. The
+# driver sets the resolution (LogPixels) the program starts with: 144 DPI in the dpi144 mode.
 # Usage: run_gui_tests.sh comma|dot|dpi144 GUI_DRIVER_EXE TARVOLA_EXE WORK_DIR X_CURSOR
 set -euo pipefail
 mode=$1
@@ -44,12 +45,6 @@ trap cleanup EXIT
 for _ in $(seq 200); do [ -s "$scratch/display" ] && break; sleep 0.05; done
 display=$(cat "$scratch/display")
 export DISPLAY=:$display
-
-dpi=96
-[ "$mode" = dpi144 ] && dpi=144
-wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d $dpi /f > /dev/null \
-    || { echo "FAIL: could not set $dpi DPI in the Wine prefix"; exit 1; }
-wineserver -w
 
 "${wine_locale[@]}" wine explorer /desktop=TarvolaTest,800x600 > /dev/null 2>&1 &
 status=0
