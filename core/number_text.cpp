@@ -16,11 +16,8 @@ namespace {
 using detail::RoundedDecimal;
 
 // Written exponents saturate here: far beyond the double range either way, and far from
-// overflowing when the position of the decimal separator is added.
+// overflowing when the count of digits before the first nonzero one is added.
 constexpr long long kExponentCap = 100'000'000'000'000'000;
-// Beyond these powers of ten a nonzero value is certainly out of range or certainly zero.
-constexpr long long kOverflowOrder = 400;
-constexpr long long kUnderflowOrder = -400;
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
@@ -72,26 +69,34 @@ std::string NonFiniteText(double x)
     return x < 0 ? "-inf" : "inf";
 }
 
-// The number as plain ASCII that from_chars reads, normalised to "0.DIGITS" times ten to the
-// power `order`, so that neither the count of leading zeros nor a long exponent can overflow.
+// The number as plain ASCII that from_chars reads ("12.5e-3", no sign), with what is needed to
+// tell an overflow from an underflow when from_chars reports the value out of range.
 struct PlainNumber {
-    std::string text; // "0.125e3"; meaningless when isZero
+    std::string text;
     bool negative = false;
+    // Power of ten of the first nonzero digit (0 for "5", -2 for "0,05"); meaningless when every
+    // digit is zero. Counted without caps: a text of a million zeros stays exact.
     long long order = 0;
-    bool isZero = true;
 };
 
-// Reads the digits of one script at `position` onwards; false when the script changes.
+// Reads the digits of one script at `position` onwards, Latin ones by the fastest path.
 class DigitReader {
 public:
     explicit DigitReader(std::string_view text) : m_text(text) { }
 
-    // The digit at position, if it is one of the number's script; moves past it.
+    // The digit at position, if it is one of the number's script; moves past it. A digit of
+    // another script marks the text as mixed.
     std::optional<char> next(std::size_t& position)
     {
         if (position >= m_text.size())
             return std::nullopt;
-        const std::optional<Digit> digit = DigitAt(m_text, position);
+        const char c = m_text[position];
+        const bool latin = c >= '0' && c <= '9';
+        if (latin && m_script == DigitScript::Latin) {
+            ++position;
+            return c;
+        }
+        const std::optional<Digit> digit = latin ? Digit {c, DigitScript::Latin, 1} : DigitAt(m_text, position);
         if (!digit)
             return std::nullopt;
         if (m_script == DigitScript::None)
@@ -115,9 +120,8 @@ std::optional<PlainNumber> ToPlainNumber(std::string_view text, const LocaleSepa
 {
     const std::string_view body = TrimBlanks(text);
     PlainNumber plain;
-    plain.text.reserve(body.size() + 24);
-    plain.text = "0."; // then the digits from the first nonzero one on
-    constexpr std::size_t kPrefixSize = 2;
+    plain.text.reserve(body.size() + 2);
+    plain.text.push_back('0'); // so that ",5" reads as "0.5"
 
     std::size_t position = 0;
     if (position < body.size() && (body[position] == '+' || body[position] == '-')) {
@@ -128,20 +132,22 @@ std::optional<PlainNumber> ToPlainNumber(std::string_view text, const LocaleSepa
     DigitReader digits(body);
     bool anyDigit = false;
     bool inFraction = false;
-    long long pointOrder = 0; // the decimal separator's place relative to the first nonzero digit
+    bool seenNonZero = false;
+    long long integerDigits = 0; // counted from the first nonzero digit
+    long long fractionZeros = 0; // zeros after the separator before the first nonzero digit
     while (position < body.size()) {
         if (const std::optional<char> digit = digits.next(position)) {
+            plain.text.push_back(*digit);
             anyDigit = true;
-            const bool anySignificant = plain.text.size() > kPrefixSize;
-            if (anySignificant || *digit != '0')
-                plain.text.push_back(*digit);
-            if (!inFraction && plain.text.size() > kPrefixSize)
-                ++pointOrder;
-            else if (inFraction && !anySignificant && *digit == '0')
-                --pointOrder;
+            seenNonZero = seenNonZero || *digit != '0';
+            if (!inFraction && seenNonZero)
+                ++integerDigits;
+            else if (inFraction && !seenNonZero)
+                ++fractionZeros;
         } else if (digits.mixed()) {
             return std::nullopt;
         } else if (!inFraction && TokenAt(body, position, separators.decimal)) {
+            plain.text.push_back('.');
             inFraction = true;
             position += separators.decimal.size();
         } else if (!inFraction && anyDigit && TokenAt(body, position, separators.group)) {
@@ -152,6 +158,8 @@ std::optional<PlainNumber> ToPlainNumber(std::string_view text, const LocaleSepa
     }
     if (!anyDigit)
         return std::nullopt;
+    if (plain.text.back() == '.')
+        plain.text.pop_back(); // "5," reads as "5"
 
     long long exponent = 0;
     if (position < body.size() && (body[position] == 'e' || body[position] == 'E')) {
@@ -170,20 +178,15 @@ std::optional<PlainNumber> ToPlainNumber(std::string_view text, const LocaleSepa
             return std::nullopt;
         if (negativeExponent)
             exponent = -exponent;
+        char exponentDigits[24];
+        const auto written = std::to_chars(std::begin(exponentDigits), std::end(exponentDigits), exponent);
+        plain.text.push_back('e');
+        plain.text.append(exponentDigits, written.ptr);
     }
     if (position != body.size())
         return std::nullopt;
 
-    if (plain.text.size() == kPrefixSize)
-        return plain; // every digit is zero
-    plain.isZero = false;
-    plain.order = pointOrder + exponent;
-    if (plain.order > kOverflowOrder || plain.order < kUnderflowOrder)
-        return plain; // decided without reading the digits
-    plain.text.push_back('e');
-    char orderDigits[24];
-    const auto written = std::to_chars(std::begin(orderDigits), std::end(orderDigits), plain.order);
-    plain.text.append(orderDigits, written.ptr);
+    plain.order = (integerDigits > 0 ? integerDigits - 1 : -(fractionZeros + 1)) + exponent;
     return plain;
 }
 
@@ -256,22 +259,16 @@ std::optional<double> TryParseNumber(std::string_view text, const LocaleSeparato
     const std::optional<PlainNumber> plain = ToPlainNumber(text, separators);
     if (!plain)
         return std::nullopt;
+    const char* const first = plain->text.data();
+    const char* const last = first + plain->text.size();
     double value = 0;
-    if (plain->isZero || plain->order < kUnderflowOrder) {
-        value = 0; // too small for a double: reads as zero
-    } else if (plain->order > kOverflowOrder) {
-        return std::nullopt; // too large for a double
-    } else {
-        const char* const first = plain->text.data();
-        const char* const last = first + plain->text.size();
-        const auto [end, error] = std::from_chars(first, last, value, std::chars_format::general);
-        if (error == std::errc::result_out_of_range) {
-            if (plain->order > 0)
-                return std::nullopt;
-            value = 0;
-        } else if (error != std::errc {} || end != last) {
-            return std::nullopt;
-        }
+    const auto [end, error] = std::from_chars(first, last, value, std::chars_format::general);
+    if (error == std::errc::result_out_of_range) {
+        if (plain->order >= 0)
+            return std::nullopt; // too large for a double
+        value = 0; // too small: reads as zero
+    } else if (error != std::errc {} || end != last) {
+        return std::nullopt;
     }
     return plain->negative ? -value : value;
 }
