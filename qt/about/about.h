@@ -3,6 +3,7 @@
 #include "about_artwork.h"
 #include "about_behaviour.h"
 #include "about_lifetime.h"
+#include "twips.h"
 
 #include <QWidget>
 
@@ -26,7 +27,7 @@ class About : public QWidget, public AboutView, public AboutWindow {
 
 public:
     // Client area, in logical pixels.
-    static constexpr QSize kClientSize {214, 261};
+    static constexpr QSize kClientSize = ToPixels(kAboutClient).size();
 
     // The artwork must outlive the window.
     About(LinkOpener openLink, const AboutArtwork& artwork, QWidget* parent = nullptr);

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "form_layout.h"
+#include "twips.h"
+
 #include <QMainWindow>
 
 #include <array>
@@ -24,7 +27,7 @@ class FormTarvola : public QMainWindow {
 
 public:
     // The client area below the menu bar, in logical pixels.
-    static constexpr QSize kClientSize {224, 159};
+    static constexpr QSize kClientSize = ToPixels(kFormClient).size();
 
     explicit FormTarvola(AboutCommands& about, QWidget* parent = nullptr);
     ~FormTarvola() override;
