@@ -13,7 +13,7 @@ void AboutLifetime::showAbout()
 void AboutLifetime::closeAbout()
 {
     if (m_window)
-        m_window->dismiss(); // the window reports windowGone as it goes
+        m_window->closeWindow(); // the window reports windowGone as it goes
     m_window = nullptr;
 }
 

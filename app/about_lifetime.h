@@ -1,19 +1,19 @@
 #pragma once
 
+#include "about_behaviour.h"
 #include "about_commands.h"
 
 #include <functional>
 
 namespace tarvola {
 
-// One About window of a front end, as the lifetime sees it.
-class AboutWindow {
+// One About window of a front end: the view its behaviour answers through, which the lifetime
+// also closes (closeWindow), and which can be brought forward. As it is destroyed, the front
+// end calls AboutLifetime::windowGone.
+class AboutWindow : public AboutView {
 public:
-    virtual ~AboutWindow() = default;
     // Makes the window visible and brings it forward.
     virtual void present() = 0;
-    // Closes and destroys the window; the front end calls AboutLifetime::windowGone as it goes.
-    virtual void dismiss() = 0;
 };
 
 // At most one About window: created by the first About command, shown again by the next ones,

@@ -28,8 +28,4 @@ private:
     int m_writeCount = 0;
 };
 
-// The first maxLength Unicode characters of UTF-8 text; bytes that are not valid UTF-8 count
-// as one character each.
-[[nodiscard]] std::string_view LeadingCharacters(std::string_view utf8, int maxLength);
-
 } // namespace tarvola

@@ -19,4 +19,8 @@ public:
     virtual void write(std::string_view text) = 0;
 };
 
+// The first maxLength Unicode characters of UTF-8 text: what a field with that maximum length
+// keeps of a write. Bytes that are not valid UTF-8 count as one character each.
+[[nodiscard]] std::string_view LeadingCharacters(std::string_view utf8, int maxLength);
+
 } // namespace tarvola

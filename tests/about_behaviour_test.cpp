@@ -99,8 +99,10 @@ TEST(AboutLayout, FindsTheControlThatTakesThePointer)
 class CountingWindow final : public AboutWindow {
 public:
     explicit CountingWindow(AboutLifetime*& lifetime) : m_lifetime(lifetime) { }
+    void setUnderlined(AboutLabel, bool) override { }
+    void openLink(const Link&) override { }
     void present() override { ++presented; }
-    void dismiss() override { m_lifetime->windowGone(); }
+    void closeWindow() override { m_lifetime->windowGone(); }
     int presented = 0;
 
 private:

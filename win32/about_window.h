@@ -14,7 +14,7 @@ namespace tarvola::win32 {
 // main window. Its statics are transparent to the mouse, so every pointer move and click comes
 // to the window itself, which finds the control under the pointer in the shared twips layout
 // and hands it to the shared AboutBehaviour. It deletes itself when it is destroyed.
-class AboutWindowWin final : public AboutView, public AboutWindow {
+class AboutWindowWin final : public AboutWindow {
 public:
     static constexpr const wchar_t* kClassName = L"TarvolaAbout";
     static constexpr const wchar_t* kCaption = L"About Ulvo";
@@ -27,14 +27,11 @@ public:
     static bool Register(HINSTANCE instance);
     [[nodiscard]] HWND handle() const { return m_window; }
 
-    // AboutView
+    // AboutWindow
     void setUnderlined(AboutLabel label, bool underlined) override;
     void openLink(const Link& link) override;
     void closeWindow() override { DestroyWindow(m_window); }
-
-    // AboutWindow
     void present() override;
-    void dismiss() override { DestroyWindow(m_window); }
 
 private:
     ~AboutWindowWin() override;

@@ -1,6 +1,5 @@
 #include "edit_field.h"
 
-#include "memory_text_field.h"
 #include "wide_text.h"
 
 #include <string>

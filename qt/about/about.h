@@ -22,7 +22,7 @@ using LinkOpener = std::function<void(QWidget* owner, const Link& link)>;
 // links with their hover underlines, a donation picture and an OK button. What the pointer,
 // the keyboard and the clicks do is the shared AboutBehaviour's; this class only creates the
 // widgets and routes their events. Closing it destroys it.
-class About : public QWidget, public AboutView, public AboutWindow {
+class About : public QWidget, public AboutWindow {
     Q_OBJECT
 
 public:
@@ -32,14 +32,11 @@ public:
     // The artwork must outlive the window.
     About(LinkOpener openLink, const AboutArtwork& artwork, QWidget* parent = nullptr);
 
-    // AboutView
+    // AboutWindow
     void setUnderlined(AboutLabel label, bool underlined) override;
     void openLink(const Link& link) override;
     void closeWindow() override { close(); }
-
-    // AboutWindow
     void present() override;
-    void dismiss() override { close(); }
 
 signals:
     // The window is closing and will be destroyed.
