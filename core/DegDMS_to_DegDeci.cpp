@@ -8,10 +8,9 @@ namespace tarvola::DegDMS_to_DegDeci {
 
 double DMSToDeci(std::int16_t degrees, std::int16_t minutes, std::int16_t seconds)
 {
-    const double a = seconds / 60.0;
-    const double b = a + minutes;
-    const double c = b / 60.0;
-    const double result = c + degrees;
+    // At most 32768 * 3661 in magnitude: exact in 32 bits, and in a double.
+    const std::int32_t totalSeconds = std::int32_t {degrees} * 3600 + std::int32_t {minutes} * 60 + seconds;
+    const double result = totalSeconds / 3600.0;
     // An invalid operation, a division by zero or an overflow would all leave a non-finite result.
     if (!std::isfinite(result))
         throw ConversionFailure {};

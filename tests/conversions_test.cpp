@@ -29,7 +29,7 @@ struct DmsCase {
     double expected;
 };
 
-TEST(DMSToDeci, KeepsTheLastBitsOfTheWrittenOrder)
+TEST(DMSToDeci, ReturnsTheDoubleNearestToTheExactAngle)
 {
     const std::vector<DmsCase> cases = {
         {45, 30, 45, 45.5125},
@@ -41,6 +41,8 @@ TEST(DMSToDeci, KeepsTheLastBitsOfTheWrittenOrder)
         {0, 0, 1, 0.0002777777777777778},
         {12, 34, 56, 12.582222222222223},
         {0, -30, 0, -0.5},
+        {-1, 53, 87, -0.0925}, // the parts cancel: added one by one they miss by 6 units in the last place
+        {-32768, -32768, -32768, -32768 - 32768 / 60.0 - 32768 / 3600.0},
     };
     for (const DmsCase& c : cases) {
         SCOPED_TRACE(testing::Message() << c.degrees << ' ' << c.minutes << ' ' << c.seconds);

@@ -1,6 +1,7 @@
 // Properties over whole ranges of input, catching classes of faults rather than single cases.
 #include "DDeci_to_DMS.h"
 #include "DegDMS_to_DegDeci.h"
+#include "exact_decimal.h"
 #include "field_defaults.h"
 #include "memory_text_field.h"
 #include "number_text.h"
@@ -42,11 +43,10 @@ TEST(RefreshCycleProperty, EveryTypeableDegreesInputGivesTheExactCutDecimal)
 
                 bool ok;
                 if (degrees < 181) {
-                    // The arithmetic in its fixed order, written at 15 digits and cut to 9.
-                    const double expected = (seconds / 60.0 + minutes) / 60.0 + degrees;
-                    const std::string full = NumberToText(expected, kCommaDecimal);
-                    ok = text4.writeCount() == writesBefore + 1 && text4.text() == full.substr(0, 9)
-                        && full.find('E') == std::string::npos && text1.text() == degreesText;
+                    // The exact angle in seconds, written at 15 digits and cut to 9.
+                    const std::string full = test::ExactDegreesText(degrees * 3600 + minutes * 60 + seconds, ",");
+                    ok = text4.writeCount() == writesBefore + 1 && text4.text() == test::FirstCharacters(full, 9)
+                        && text1.text() == degreesText;
                 } else {
                     ok = text4.writeCount() == writesBefore && text1.text() == "000";
                 }
