@@ -1,45 +1,72 @@
 #!/usr/bin/env bash
 # Starts the real program under a virtual X server with a window manager, waits for its window,
-# checks its size, that its frame is centred on the screen and that it asks to stay out of the
-# taskbar, then takes a screenshot that must not be blank.
+# checks its size, that its frame is centred on the screen once the first refresh shows, and that
+# it asks to stay out of the taskbar, then takes a screenshot that must not be blank.
 # Usage: window_smoke.sh PROGRAM SCREENSHOT.png
 set -euo pipefail
 program=$1
 screenshot=$2
 
-# A freshly started Xvfb now and then refuses a client's first connection, mostly on a loaded
-# machine; such a start is retried, and any other early end fails the test.
-errors=$(mktemp)
-numbers=$(mktemp)
+scratch=$(mktemp -d)
 pid=""
 wm=""
+probe=""
 # A virtual X server of our own; it picks a display number no other server holds, abstract
 # sockets included (another checkout's tests, a chroot's), and says which.
-Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp 3> "$numbers" > /dev/null 2>&1 &
+Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp 3> "$scratch/display" > "$scratch/xvfb.log" 2>&1 &
 xvfb=$!
-trap 'kill $pid $wm $xvfb 2>/dev/null || true; rm -f "$errors" "$errors.wm" "$numbers"' EXIT
-for _ in $(seq 200); do [ -s "$numbers" ] && break; sleep 0.05; done
-export DISPLAY=:$(cat "$numbers")
-for _ in $(seq 50); do xwininfo -root >/dev/null 2>&1 && break; sleep 0.1; done
-# A window manager that frames windows and reports the frame (_NET_FRAME_EXTENTS).
-openbox --sm-disable > "$errors.wm" 2>&1 &
-wm=$!
-# Openbox announces itself before it manages new windows: wait until it has framed a probe. On a
+trap 'kill $pid $probe $wm $xvfb 2>/dev/null || true; rm -rf "$scratch"' EXIT
+
+# Polls the command every 0.1 s until it succeeds, for at most $1 tenths of a second.
+wait_for() {
+    local tenths=$1
+    shift
+    for _ in $(seq "$tenths"); do
+        "$@" && return 0
+        sleep 0.1
+    done
+    return 1
+}
+
+server_up() { xwininfo -root > /dev/null 2>&1; }
+wait_for 100 test -s "$scratch/display" \
+    || { echo "FAIL: the X server did not start within 10 s"; cat "$scratch/xvfb.log"; exit 1; }
+export DISPLAY=:$(cat "$scratch/display")
+wait_for 100 server_up || { echo "FAIL: the X server on $DISPLAY does not answer"; cat "$scratch/xvfb.log"; exit 1; }
+
+# A freshly started Xvfb now and then refuses a client's first connection, mostly on a loaded
+# machine: the window manager's start and the program's launch are retried when that is what
+# ended them; any other early end fails the test.
+
+# A window manager that frames windows and reports the frame (_NET_FRAME_EXTENTS). Openbox
+# announces itself before it manages new windows: it is ready once it has framed a probe. On a
 # loaded machine its start can take seconds.
+wm_announced() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"; }
+probe_framed() { xprop -name wm-probe _NET_FRAME_EXTENTS 2>/dev/null | grep -q "= "; }
+wm_running_and() { kill -0 "$wm" 2>/dev/null && "$@"; }
 wm_ready=""
-for _ in $(seq 200); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" && break; sleep 0.1; done
-xmessage -name wm-probe "window manager probe" > /dev/null 2>&1 &
-probe=$!
-for _ in $(seq 200); do
-    xprop -name wm-probe _NET_FRAME_EXTENTS 2>/dev/null | grep -q "= " && { wm_ready=1; break; }
-    sleep 0.05
+for attempt in 1 2 3; do
+    openbox --sm-disable > "$scratch/wm.log" 2>&1 &
+    wm=$!
+    if wait_for 200 wm_running_and wm_announced; then
+        xmessage -name wm-probe "window manager probe" > /dev/null 2>&1 &
+        probe=$!
+        wait_for 100 wm_running_and probe_framed && wm_ready=1
+        kill "$probe" 2>/dev/null || true
+        probe=""
+    fi
+    [ -n "$wm_ready" ] && break
+    kill "$wm" 2>/dev/null || true
+    wait "$wm" 2>/dev/null || true
+    cat "$scratch/wm.log"
+    grep -q "Failed to open the display" "$scratch/wm.log" || break
+    echo "attempt $attempt: the X server refused the window manager; starting it again"
 done
-[ -n "$wm_ready" ] || { echo "FAIL: the window manager did not start"; cat "$errors.wm"; exit 1; }
-kill $probe 2>/dev/null || true
+[ -n "$wm_ready" ] || { echo "FAIL: the window manager did not start"; exit 1; }
+
 window=""
 for attempt in 1 2 3; do
-    for _ in $(seq 50); do xwininfo -root >/dev/null 2>&1 && break; sleep 0.1; done
-    "$program" 2>"$errors" &
+    "$program" 2> "$scratch/program.log" &
     pid=$!
     for _ in $(seq 100); do
         window=$(xwininfo -name " Tarvola v1.1" 2>/dev/null | awk '/Window id:/ {print $4}') && [ -n "$window" ] && break
@@ -49,36 +76,61 @@ for attempt in 1 2 3; do
     [ -n "$window" ] && break
     kill $pid 2>/dev/null || true
     wait $pid 2>/dev/null || true
-    cat "$errors"
-    grep -q "could not connect to display" "$errors" || break
+    cat "$scratch/program.log"
+    grep -q "could not connect to display" "$scratch/program.log" || break
     echo "attempt $attempt: the X server refused the connection; starting again"
 done
 [ -n "$window" ] || { echo "FAIL: no window titled ' Tarvola v1.1' within 10 s"; exit 1; }
-sleep 0.5 # the first refresh comes 100 ms after the window, and the frame is centred once drawn
 
-info=$(xwininfo -id "$window")
-width=$(awk '/Width:/ {print $2}' <<<"$info")
-height=$(awk '/Height:/ {print $2}' <<<"$info")
-echo "window $window: ${width}x${height}"
+# Dark pixels inside a field, borders left out: $1 = the field's client rectangle x y w h.
+ink() {
+    local x=$(($1 + 3)) y=$(($2 + 3 + menu)) w=$(($3 - 6)) h=$(($4 - 6))
+    convert "$scratch/shot.png" -crop "${w}x${h}+${x}+${y}" +repage -colorspace Gray -threshold 50% \
+        -format "%[fx:round((1-mean)*w*h)]" info:
+}
+
+# Measures the window and its frame, and takes a screenshot. True once the frame, title bar
+# included, sits in the middle of the 800 x 600 screen (to a pixel) and the first refresh has
+# rewritten the decimal result: its "0" then carries less ink than the "000" of the degrees,
+# whatever the font, where the default "000,00000" carried more.
+settled() {
+    info=$(xwininfo -id "$window") || return 1
+    width=$(awk '/Width:/ {print $2}' <<<"$info")
+    height=$(awk '/Height:/ {print $2}' <<<"$info")
+    read -r left right top bottom < <(xprop -id "$window" _NET_FRAME_EXTENTS | awk -F'= ' '{gsub(",", ""); print $2}')
+    local x y
+    x=$(awk '/Absolute upper-left X:/ {print $4}' <<<"$info")
+    y=$(awk '/Absolute upper-left Y:/ {print $4}' <<<"$info")
+    centre_x=$((x - ${left:-0} + (${left:-0} + width + ${right:-0}) / 2))
+    centre_y=$((y - ${top:-0} + (${top:-0} + height + ${bottom:-0}) / 2))
+    import -window "$window" "$scratch/shot.png" || return 1
+    menu=$((height - 159))
+    degrees_ink=$(ink 16 40 33 19)   # Text1, in Frame1 at (8, 0)
+    result_ink=$(ink 128 40 73 19)   # Text4
+    centred=""
+    [ $((centre_x - 400)) -ge -1 ] && [ $((centre_x - 400)) -le 1 ] && [ $((centre_y - 300)) -ge -1 ] \
+        && [ $((centre_y - 300)) -le 1 ] && centred=1
+    refreshed=""
+    [ "$result_ink" -gt 0 ] && [ "$result_ink" -lt "$degrees_ink" ] && refreshed=1
+    [ -n "$centred" ] && [ -n "$refreshed" ]
+}
+width=0 height=0 left="" right="" top="" bottom="" centre_x="" centre_y="" degrees_ink="" result_ink=""
+centred="" refreshed=""
+wait_for 100 settled || true
+echo "window $window: ${width}x${height}; frame extents ${left:-} ${right:-} ${top:-} ${bottom:-};" \
+    "frame centre ($centre_x, $centre_y); ink of the degrees $degrees_ink, of the decimal result $result_ink"
+
 # The client area is 224 x 159 below a menu bar of one line.
 [ "$width" -eq 224 ] || { echo "FAIL: width $width, expected 224"; exit 1; }
 [ "$height" -gt 159 ] && [ "$height" -lt 200 ] || { echo "FAIL: height $height, expected 159 plus a menu bar"; exit 1; }
-
-# The frame, title bar included, sits in the middle of the 800 x 600 screen.
-read -r left right top bottom < <(xprop -id "$window" _NET_FRAME_EXTENTS | awk -F'= ' '{gsub(",", ""); print $2}')
-x=$(awk '/Absolute upper-left X:/ {print $4}' <<<"$info")
-y=$(awk '/Absolute upper-left Y:/ {print $4}' <<<"$info")
-centre_x=$((x - left + (left + width + right) / 2))
-centre_y=$((y - top + (top + height + bottom) / 2))
-echo "frame extents $left $right $top $bottom; frame centre ($centre_x, $centre_y)"
-[ "${top:-0}" -gt 0 ] || { echo "FAIL: the window manager gave no frame"; cat "$errors.wm"; exit 1; }
-[ $((centre_x - 400)) -ge -1 ] && [ $((centre_x - 400)) -le 1 ] && [ $((centre_y - 300)) -ge -1 ] && [ $((centre_y - 300)) -le 1 ] \
-    || { echo "FAIL: the frame is not centred on the screen"; exit 1; }
+[ "${top:-0}" -gt 0 ] || { echo "FAIL: the window manager gave no frame"; cat "$scratch/wm.log"; exit 1; }
+[ -n "$centred" ] || { echo "FAIL: the frame is not centred on the screen within 10 s"; exit 1; }
+[ -n "$refreshed" ] || { echo "FAIL: the first refresh did not show within 10 s"; exit 1; }
 
 xprop -id "$window" _NET_WM_STATE | grep -q _NET_WM_STATE_SKIP_TASKBAR \
     || { echo "FAIL: window does not ask to stay out of the taskbar"; exit 1; }
 
-import -window "$window" "$screenshot"
+cp "$scratch/shot.png" "$screenshot"
 colours=$(convert "$screenshot" -format "%k" info:)
 echo "screenshot $screenshot: $colours colours"
 [ "$colours" -gt 8 ] || { echo "FAIL: the screenshot is blank"; exit 1; }
