@@ -4,6 +4,7 @@
 #include "DDeci_to_DMS.h"
 #include "DegDMS_to_DegDeci.h"
 #include "conversion_failure.h"
+#include "exact_decimal.h"
 #include "field_defaults.h"
 #include "memory_text_field.h"
 #include "number_text.h"
@@ -99,6 +100,55 @@ void CheckDmsText(const std::string& dms, std::string_view input, const LocaleSe
     Check(std::abs(back - *value) <= 0.5 / 3600 * (1 + 1e-9));
 }
 
+// The whole seconds of arc a DMS input text stands for, or nothing when it is not a 16-bit number.
+std::optional<std::int64_t> WholeInput(const std::string& text, const LocaleSeparators& separators)
+{
+    try {
+        return ToInteger16(text, separators);
+    } catch (const ConversionFailure&) {
+        return std::nullopt;
+    }
+}
+
+// One tick over the four typed texts: each result is what exact arithmetic on the inputs gives,
+// or the field keeps its text; an input past its bound comes back as a default that reads as zero.
+void CheckTick(const std::vector<std::string>& texts, const LocaleSeparators& separators)
+{
+    MemoryTextField text1 {kText1Default}, text2 {kText2Default}, text3 {kText3Default};
+    MemoryTextField text4 {kText4Default}, text5 {kText5Default}, text6 {kText6Default};
+    text1.type(texts[0]);
+    text2.type(texts[1]);
+    text3.type(texts[2]);
+    text5.type(texts[3]);
+    RunRefreshTick({text1, text2, text3, text4, text5, text6}, separators);
+
+    const std::optional<double> degreesValue = TryParseNumber(texts[0], separators);
+    const auto degrees = WholeInput(texts[0], separators), minutes = WholeInput(texts[1], separators);
+    const auto seconds = WholeInput(texts[2], separators);
+    if (degreesValue && *degreesValue >= 181) {
+        Check(text1.text() == kText1Default.text && text4.text() == kText4Default.text);
+    } else if (degrees && minutes && seconds) {
+        const std::string exact = test::ExactDegreesText(*degrees * 3600 + *minutes * 60 + *seconds, separators.decimal);
+        Check(text1.text() == texts[0] && text4.text() == test::FirstCharacters(exact, 9));
+    } else {
+        Check(text1.text() == texts[0] && text4.text() == kText4Default.text);
+    }
+
+    const std::optional<double> decimalValue = TryParseNumber(texts[3], separators);
+    if (decimalValue && *decimalValue >= 180.00001) {
+        // Reset to nine characters that read as zero: "000", a separator, "00000".
+        const std::string reset = text5.text();
+        Check(TryParseNumber(reset, separators) == 0.0 && reset.starts_with("000") && reset.ends_with("00000")
+              && (reset.size() == 9 || reset.substr(3, reset.size() - 8) == separators.decimal));
+        Check(text6.text() == kText6Default.text);
+    } else {
+        Check(text5.text() == texts[3]);
+        CheckDmsText(text6.text(), texts[3], separators);
+        if (!decimalValue)
+            Check(text6.text() == " \u00B0 0' 0\"");
+    }
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
@@ -126,14 +176,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string dms = DDeci_to_DMS::DeciToDMS(LooseValue::Text(texts[3]), separators);
     CheckDmsText(dms, texts[3], separators);
 
-    MemoryTextField text1 {kText1Default}, text2 {kText2Default}, text3 {kText3Default};
-    MemoryTextField text4 {kText4Default}, text5 {kText5Default}, text6 {kText6Default};
-    text1.type(texts[0]);
-    text2.type(texts[1]);
-    text3.type(texts[2]);
-    text5.type(texts[3]);
-    RunRefreshTick({text1, text2, text3, text4, text5, text6}, separators);
-    Check(text6.text() == dms || text5.text() == LocalDefaultText(kText5Default, separators));
-    Check(LeadingCharacters(text4.text(), 9) == text4.text());
+    CheckTick(texts, separators);
     return 0;
 }
