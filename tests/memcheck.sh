@@ -1,25 +1,21 @@
 #!/usr/bin/env bash
-# Runs one short session of the program under valgrind's memcheck and fails on any definite
-# leak, or any invalid memory use, whose stack passes through the program's own code. Leaks
-# wholly inside Qt, fontconfig or the C library are theirs, not ours, and are only counted.
+# Runs one short session of the program under valgrind's memcheck and fails on any definite leak
+# and on any invalid memory use, wherever its stack runs: valgrind itself gives the verdict.
+# None is known today, in the program or in the Qt, fontconfig and C libraries below it.
 # Usage: memcheck.sh SESSION_PROGRAM
 set -euo pipefail
 program=$1
 log=$(mktemp)
 trap 'rm -f "$log"' EXIT
 
+command -v valgrind > /dev/null || { echo "FAIL: valgrind is missing (Debian package valgrind)"; exit 1; }
+status=0
 QT_QPA_PLATFORM=offscreen valgrind --tool=memcheck --leak-check=full --show-leak-kinds=definite \
-    --num-callers=50 --log-file="$log" "$program" || { cat "$log"; echo "FAIL: the session did not end cleanly"; exit 1; }
-
-# valgrind writes one record per paragraph; keep those that name our code.
-ours=$(awk -v RS='==[0-9]+== \n' '
-    /definitely lost|Invalid (read|write|free)|uninitialised|Mismatched free/ &&
-    /tarvola::|DDeci_to_DMS|DegDMS_to_DegDeci|memcheck_session\.cpp/ {print; print "----"}' "$log")
-summary=$(grep -E "definitely lost:|ERROR SUMMARY" "$log" | sed 's/^==[0-9]*== *//')
-echo "$summary"
-if [ -n "$ours" ]; then
-    echo "$ours"
-    echo "FAIL: memcheck found problems in the program's own code"
-    exit 1
-fi
-echo "memcheck: nothing from the program's own code"
+    --errors-for-leak-kinds=definite --error-exitcode=99 --num-callers=40 --log-file="$log" \
+    "$program" || status=$?
+grep -E "definitely lost:|ERROR SUMMARY" "$log" | sed 's/^==[0-9]*== *//'
+case $status in
+    0) echo "memcheck: no leak and no invalid memory use" ;;
+    99) cat "$log"; echo "FAIL: memcheck found a definite leak or an invalid memory use"; exit 1 ;;
+    *) cat "$log"; echo "FAIL: the session did not end cleanly (status $status)"; exit 1 ;;
+esac
