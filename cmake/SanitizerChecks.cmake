@@ -21,7 +21,7 @@ ExternalProject_Add(sanitized_build
     USES_TERMINAL_BUILD ON)
 
 add_test(NAME sanitized.core_tests
-    COMMAND ${CMAKE_CTEST_COMMAND} --test-dir ${_sanitized_dir} --label-exclude fuzz --output-on-failure --parallel 2)
+    COMMAND ${CMAKE_CTEST_COMMAND} --test-dir ${_sanitized_dir} --label-exclude fuzz --no-tests=error --output-on-failure --parallel 2)
 add_test(NAME sanitized.fuzz
-    COMMAND ${CMAKE_CTEST_COMMAND} --test-dir ${_sanitized_dir} --label-regex fuzz --output-on-failure)
+    COMMAND ${CMAKE_CTEST_COMMAND} --test-dir ${_sanitized_dir} --label-regex fuzz --no-tests=error --output-on-failure)
 set_tests_properties(sanitized.core_tests sanitized.fuzz PROPERTIES TIMEOUT 900)
