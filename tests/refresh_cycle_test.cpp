@@ -159,13 +159,11 @@ TEST_F(RefreshCycle, KeepsBothSidesIndependent)
     EXPECT_EQ(text5.text(), "000,00000");
 }
 
-TEST_F(RefreshCycle, WritesBothResultsOnEveryTickEvenWhenUnchanged)
+TEST_F(RefreshCycle, NeverWritesIntoAnInRangeInput)
 {
+    // A write into the field being typed in would move the user's cursor.
     tick();
     tick();
-    tick();
-    EXPECT_EQ(text4.writeCount(), 3);
-    EXPECT_EQ(text6.writeCount(), 3);
     EXPECT_EQ(text1.writeCount(), 0);
     EXPECT_EQ(text5.writeCount(), 0);
 }
