@@ -48,27 +48,36 @@ TEST(AboutBehaviour, UnderlinesFollowThePointerAsTheTableSays)
     }
 }
 
-TEST(AboutBehaviour, ClicksOpenTheirLinksAndOkCloses)
+TEST(AboutBehaviour, EachControlsClickAndCursorAreAsTheTableSays)
 {
     const Link mail {"Open", "mailto:contact@ulvo.example.org?Subject=Freeware Ulvo - Tarvola"};
     const Link site {"open", "http://www.ulvo.example.org/"};
     const Link donation {"open", "http://www.ulvo.example.org/DON.html"};
-    const std::vector<std::pair<AboutControl, std::vector<Link>>> cases = {
-        {AboutControl::Mail, {mail}},       {AboutControl::Label1, {mail}},   {AboutControl::Image1, {mail}},
-        {AboutControl::SiteUlvo, {site}},   {AboutControl::Image2, {site}},   {AboutControl::Label2, {site}},
-        {AboutControl::PictureDon, {donation}}, {AboutControl::Picture1, {}}, {AboutControl::Label3, {}},
-        {AboutControl::Background, {}},
+    struct Case {
+        AboutControl control;
+        std::vector<Link> opens;
+        int closes;
+        bool hand; // the pointer shows the hand over it
     };
-    for (const auto& [control, links] : cases) {
+    // One row per control: the link areas with everything in them and the donation picture take
+    // the hand and open their links; nothing else does; OK closes.
+    const std::vector<Case> cases = {
+        {AboutControl::Mail, {mail}, 0, true},           {AboutControl::Label1, {mail}, 0, true},
+        {AboutControl::Image1, {mail}, 0, true},         {AboutControl::SiteUlvo, {site}, 0, true},
+        {AboutControl::Image2, {site}, 0, true},         {AboutControl::Label2, {site}, 0, true},
+        {AboutControl::PictureDon, {donation}, 0, true}, {AboutControl::Picture1, {}, 0, false},
+        {AboutControl::Label3, {}, 0, false},            {AboutControl::Label5, {}, 0, false},
+        {AboutControl::Command1, {}, 1, false},          {AboutControl::Background, {}, 0, false},
+    };
+    ASSERT_EQ(cases.size(), 12u) << "a row for every AboutControl";
+    for (const Case& c : cases) {
         RecordingView view;
         AboutBehaviour behaviour(view);
-        behaviour.clicked(control);
-        EXPECT_EQ(view.opened, links) << static_cast<int>(control);
-        EXPECT_EQ(view.closes, 0);
+        behaviour.clicked(c.control);
+        EXPECT_EQ(view.opened, c.opens) << static_cast<int>(c.control);
+        EXPECT_EQ(view.closes, c.closes) << static_cast<int>(c.control);
+        EXPECT_EQ(AboutBehaviour::showsHand(c.control), c.hand) << static_cast<int>(c.control);
     }
-    RecordingView view;
-    AboutBehaviour(view).clicked(AboutControl::Command1);
-    EXPECT_EQ(view.closes, 1);
 }
 
 TEST(AboutBehaviour, AKeyHeldOnTheDonationPictureOpensItOnce)
