@@ -10,6 +10,14 @@ exe=$3
 work=$(cd "$4" && pwd)
 x_cursor=$5
 
+fail() { echo "FAIL: $*"; exit 1; }
+# Every tool the run needs, with the Debian package that brings it.
+for need in wine:wine wineserver:wine winepath:wine Xvfb:xvfb xdotool:xdotool localedef:libc-bin; do
+    command -v "${need%%:*}" > /dev/null || fail "${need%%:*} is missing: install the package ${need#*:}"
+done
+[ -x "$x_cursor" ] || fail "the cursor reader $x_cursor is missing: build the x_cursor target"
+xdotool=$(command -v xdotool)
+
 export WINEPREFIX=$work/wineprefix WINEDEBUG=-all
 [ -d "$WINEPREFIX/drive_c" ] || { echo "FAIL: no Wine prefix at $WINEPREFIX"; exit 1; }
 # A Wine server left by the test before (it lingers a few seconds) would take this run's first
@@ -20,9 +28,12 @@ stop_wine
 # The comma-decimal locale the default texts are written for, or a dot-decimal one. Wine reads
 # the Unix locale, which must exist: it is generated into the work folder.
 case $mode in comma) lang=de_DE.UTF-8 ;; *) lang=en_US.UTF-8 ;; esac
-if [ ! -d "$work/locales/$lang" ]; then
+if [ ! -e "$work/locales/$lang/LC_NUMERIC" ]; then
     mkdir -p "$work/locales"
-    localedef -i "${lang%%.*}" -f UTF-8 "$work/locales/$lang" 2>/dev/null || true
+    # localedef exits 1 for mere warnings; whether the locale was written is what counts.
+    localedef -i "${lang%%.*}" -f UTF-8 "$work/locales/$lang" > "$work/locales/$lang.log" 2>&1 || true
+    [ -e "$work/locales/$lang/LC_NUMERIC" ] || fail "could not generate the locale $lang with localedef" \
+        "(its sources come with the package locales, in /usr/share/i18n): $(tail -n 3 "$work/locales/$lang.log")"
 fi
 # Only Wine's processes get the locale: this shell has no use for it.
 wine_locale=(env LOCPATH="$work/locales" LANG="$lang" LC_ALL="$lang")
@@ -43,11 +54,12 @@ xvfb=$!
 cleanup() { stop_wine; kill $xvfb 2>/dev/null || true; rm -rf "$scratch"; }
 trap cleanup EXIT
 for _ in $(seq 200); do [ -s "$scratch/display" ] && break; sleep 0.05; done
+[ -s "$scratch/display" ] || fail "Xvfb gave no display within 10 s"
 display=$(cat "$scratch/display")
 export DISPLAY=:$display
 
 "${wine_locale[@]}" wine explorer /desktop=TarvolaTest,800x600 > /dev/null 2>&1 &
 status=0
 "${wine_locale[@]}" wine "$driver" "$(winepath -w "$exe")" "$mode" "$(winepath -w "$log")" \
-    "$(winepath -w "$x_cursor")" || status=$?
+    "$(cd "$(dirname "$x_cursor")" && pwd)/$(basename "$x_cursor")" "$xdotool" || status=$?
 exit $status

@@ -1,0 +1,131 @@
+#include "driver_support.h"
+
+#include <cstdio>
+#include <iterator>
+#include <sstream>
+
+namespace tarvola::driver {
+
+namespace {
+int g_passed = 0;
+int g_failed = 0;
+} // namespace
+
+void Check(bool ok, const std::string& what, const std::string& detail)
+{
+    if (ok) {
+        ++g_passed;
+        return;
+    }
+    ++g_failed;
+    std::printf("FAIL: %s%s%s\n", what.c_str(), detail.empty() ? "" : ": ", detail.c_str());
+    std::fflush(stdout);
+}
+
+void Require(bool ok, const std::string& what)
+{
+    if (!ok)
+        throw DriverFault(what);
+}
+
+bool WaitFor(const std::function<bool()>& condition, int milliseconds, int period)
+{
+    const ULONGLONG deadline = GetTickCount64() + static_cast<ULONGLONG>(milliseconds);
+    for (;;) {
+        if (condition())
+            return true;
+        if (GetTickCount64() >= deadline)
+            return false;
+        Sleep(static_cast<DWORD>(period));
+    }
+}
+
+std::string Narrow(const std::wstring& text)
+{
+    std::string out(static_cast<std::size_t>(WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr)), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, out.data(), static_cast<int>(out.size()), nullptr, nullptr);
+    out.pop_back();
+    return out;
+}
+
+std::wstring Widen(const std::string& text)
+{
+    std::wstring out(static_cast<std::size_t>(MultiByteToWideChar(CP_UTF8, 0, text.c_str(), -1, nullptr, 0)), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, text.c_str(), -1, out.data(), static_cast<int>(out.size()));
+    out.pop_back();
+    return out;
+}
+
+std::wstring Text(HWND window)
+{
+    wchar_t buffer[512] = {};
+    SendMessageW(window, WM_GETTEXT, std::size(buffer), reinterpret_cast<LPARAM>(buffer));
+    return buffer;
+}
+
+std::string Describe(const RECT& r)
+{
+    std::ostringstream out;
+    out << r.left << ',' << r.top << ' ' << r.right - r.left << 'x' << r.bottom - r.top;
+    return out.str();
+}
+
+bool RoundTrip(HWND window)
+{
+    DWORD_PTR ignored = 0;
+    return SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 3000, &ignored) != 0;
+}
+
+HWND ChildAt(HWND parent, const RECT& expected)
+{
+    struct Search {
+        RECT expected;
+        HWND found;
+    } search {expected, nullptr};
+    EnumChildWindows(
+        parent,
+        [](HWND child, LPARAM data) -> BOOL {
+            auto* s = reinterpret_cast<Search*>(data);
+            RECT rect;
+            GetWindowRect(child, &rect);
+            MapWindowPoints(nullptr, GetParent(child), reinterpret_cast<POINT*>(&rect), 2);
+            if (!EqualRect(&rect, &s->expected))
+                return TRUE;
+            s->found = child;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+HWND FocusOf(DWORD thread)
+{
+    GUITHREADINFO info {};
+    info.cbSize = sizeof info;
+    return GetGUIThreadInfo(thread, &info) ? info.hwndFocus : nullptr;
+}
+
+int CountWindows(const wchar_t* windowClass)
+{
+    int count = 0;
+    for (HWND w = FindWindowExW(nullptr, nullptr, windowClass, nullptr); w; w = FindWindowExW(nullptr, w, windowClass, nullptr))
+        ++count;
+    return count;
+}
+
+int PassedChecks()
+{
+    return g_passed;
+}
+
+int FailedChecks()
+{
+    return g_failed;
+}
+
+void CountFailure()
+{
+    ++g_failed;
+}
+
+} // namespace tarvola::driver

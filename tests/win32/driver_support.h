@@ -1,0 +1,52 @@
+#pragma once
+// What every check of the GUI driver uses: counting checks, waiting for conditions, reading
+// another process's windows.
+#include <windows.h>
+
+#include <functional>
+#include <stdexcept>
+#include <string>
+
+namespace tarvola::driver {
+
+// Counts a check, and prints a failed one with what was seen.
+void Check(bool ok, const std::string& what, const std::string& detail = {});
+int PassedChecks();
+int FailedChecks();
+void CountFailure();
+
+// A fault of the driver or of a tool it needs: nothing after it could be trusted, and the run
+// ends as a failure.
+struct DriverFault : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+// Throws a DriverFault saying `what` was expected when it is not so.
+void Require(bool ok, const std::string& what);
+
+// Waits for a condition, polling every `period` ms, for at most `milliseconds`; true once it holds.
+bool WaitFor(const std::function<bool()>& condition, int milliseconds = 3000, int period = 20);
+
+std::string Narrow(const std::wstring& text);
+std::wstring Widen(const std::string& text);
+
+// A window's text, read with WM_GETTEXT (up to 511 characters).
+std::wstring Text(HWND window);
+
+// "left,top widthxheight".
+std::string Describe(const RECT& r);
+
+// Whether the window's thread has handled everything sent or posted to it before this call: a
+// sent message is answered only once the thread is back in its message loop.
+bool RoundTrip(HWND window);
+
+// The child window whose rectangle, in its parent's client coordinates, is exactly `expected`.
+HWND ChildAt(HWND parent, const RECT& expected);
+
+// The window that has the keyboard focus in a thread of another process.
+HWND FocusOf(DWORD thread);
+
+// How many top-level windows of a class exist.
+int CountWindows(const wchar_t* windowClass);
+
+} // namespace tarvola::driver

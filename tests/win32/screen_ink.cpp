@@ -1,0 +1,73 @@
+#include "screen_ink.h"
+
+#include <algorithm>
+
+namespace tarvola::driver {
+
+Capture CaptureClient(HWND window)
+{
+    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    RECT client;
+    GetClientRect(window, &client);
+    POINT origin {0, 0};
+    ClientToScreen(window, &origin);
+    Capture capture {client.right, client.bottom, {}};
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, capture.width, capture.height);
+    HGDIOBJ previous = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, capture.width, capture.height, screen, origin.x, origin.y, SRCCOPY);
+    SelectObject(memory, previous);
+    BITMAPINFO info {};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), capture.width, -capture.height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    capture.pixels.resize(static_cast<std::size_t>(capture.width * capture.height));
+    GetDIBits(memory, bitmap, 0, static_cast<UINT>(capture.height), capture.pixels.data(), &info, DIB_RGB_COLORS);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    return capture;
+}
+
+namespace {
+
+DWORD Rgb(COLORREF colour)
+{
+    return (static_cast<DWORD>(GetRValue(colour)) << 16) | (static_cast<DWORD>(GetGValue(colour)) << 8) | GetBValue(colour);
+}
+
+
+} // namespace
+
+LabelInk InkOf(const Capture& capture, const expected::Box& box)
+{
+    const DWORD background = Rgb(GetSysColor(COLOR_BTNFACE));
+    LabelInk ink;
+    int leftmost = box.width, rightmost = -1, longestRun = 0;
+    for (int y = box.top; y < box.top + box.height; ++y) {
+        int run = 0;
+        for (int x = box.left; x < box.left + box.width; ++x) {
+            const DWORD pixel = capture.at(x, y);
+            if (pixel == background) {
+                run = 0;
+                continue;
+            }
+            ++ink.inkPixels;
+            ink.linkGreenPixels += pixel == 0x008000;
+            ink.darkPixels += ((pixel >> 8) & 0xFF) < 112;
+            leftmost = std::min(leftmost, x - box.left);
+            rightmost = std::max(rightmost, x - box.left);
+            longestRun = std::max(longestRun, ++run);
+        }
+    }
+    const int span = rightmost - leftmost + 1;
+    ink.underlined = span >= 8 && longestRun * 10 >= span * 9;
+    return ink;
+}
+
+std::string DescribeInk(const char* name, const LabelInk& ink)
+{
+    return std::string(name) + ": " + std::to_string(ink.inkPixels) + " ink, " + std::to_string(ink.linkGreenPixels)
+        + " link green, " + std::to_string(ink.darkPixels) + " darker, " + (ink.underlined ? "underlined" : "plain");
+}
+
+} // namespace tarvola::driver

@@ -1,0 +1,41 @@
+#pragma once
+// What the screen shows of a window, read back as pixels: how the driver sees underlines and
+// text colours as a person does, whatever font draws them.
+#include "expected_layout.h"
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+namespace tarvola::driver {
+
+// A window's client area as the screen shows it, as 0xRRGGBB pixels.
+struct Capture {
+    int width = 0;
+    int height = 0;
+    std::vector<DWORD> pixels;
+
+    [[nodiscard]] DWORD at(int x, int y) const
+    {
+        return pixels[static_cast<std::size_t>(y * width + x)] & 0xFFFFFF;
+    }
+};
+
+// Has the window and its children painted now, then reads its client area from the screen.
+Capture CaptureClient(HWND window);
+
+// What a label shows: its ink (pixels not of the dialog background), and whether one row of ink
+// runs unbroken across nearly all of it, as an underline does and no row of letters does.
+struct LabelInk {
+    int inkPixels = 0;
+    int linkGreenPixels = 0; // exactly RGB(0, 128, 0), the links' colour
+    int darkPixels = 0;      // ink darker in green than the link colour: another colour's text
+    bool underlined = false;
+};
+
+LabelInk InkOf(const Capture& capture, const expected::Box& box);
+
+std::string DescribeInk(const char* name, const LabelInk& ink);
+
+} // namespace tarvola::driver
