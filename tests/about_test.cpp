@@ -9,17 +9,70 @@
 #include <QDesktopServices>
 #include <QFrame>
 #include <QGroupBox>
+#include <QHash>
 #include <QLineEdit>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QStyle>
 #include <QStyleFactory>
 #include <QTest>
 #include <QTimer>
 #include <QUrl>
 
+#include <algorithm>
+#include <vector>
+
+Q_DECLARE_METATYPE(tarvola::AboutControl)
+
 namespace tarvola {
+
+// What the shared behaviour asks of a window, recorded: the expected side of the routing checks.
+class RecordingView final : public AboutView {
+public:
+    void setUnderlined(AboutLabel label, bool on) override { (label == AboutLabel::Label1 ? label1 : label2) = on; }
+    void openLink(const Link& link) override { opened.push_back(link); }
+    void closeWindow() override { ++closes; }
+
+    bool label1 = false;
+    bool label2 = false;
+    std::vector<Link> opened;
+    int closes = 0;
+};
+
+// Whether the label shows a line under its text, as drawn: a row of the label's picture inked
+// across at least 90 % of the text's width, which no row through the letters comes near.
+bool DrawsAnUnderline(QLabel& label)
+{
+    const QImage image = label.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    QHash<QRgb, int> counts;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            ++counts[image.pixel(x, y)];
+    const QRgb ground = std::max_element(counts.cbegin(), counts.cend()).key();
+    const int span = std::min(label.fontMetrics().horizontalAdvance(label.text()), label.contentsRect().width());
+    for (int y = 0; y < image.height(); ++y) {
+        int inked = 0;
+        for (int x = 0; x < image.width(); ++x)
+            inked += image.pixel(x, y) != ground ? 1 : 0;
+        if (inked * 10 >= span * 9)
+            return true;
+    }
+    return false;
+}
+
+// A dark desktop theme's colours.
+QPalette DarkPalette()
+{
+    QPalette dark;
+    for (const auto& [role, colour] : std::initializer_list<std::pair<QPalette::ColorRole, QColor>> {
+             {QPalette::Window, QColor(53, 53, 53)}, {QPalette::WindowText, Qt::white},
+             {QPalette::Base, QColor(42, 42, 42)},   {QPalette::Text, Qt::white},
+             {QPalette::Button, QColor(53, 53, 53)}, {QPalette::ButtonText, Qt::white}})
+        dark.setColor(role, colour);
+    return dark;
+}
 
 // Catches what the desktop would be asked to open.
 class UrlCatcher : public QObject {
@@ -161,106 +214,172 @@ private slots:
         QVERIFY(!m_controller->window());
     }
 
-    void hoverUnderlinesFollowThePointer()
+    // Spots of the window, in client pixels, and the control whose area each lies in. What each
+    // control does is the shared behaviour's table, tested on its own; here the question is only
+    // whether the real widgets deliver the pointer, the clicks and the cursor to the right control.
+    static void spots()
     {
-        About* about = openAbout();
-        moveOver(about, "Mail");
-        QVERIFY(underlined(about, "Label1"));
-        QVERIFY(!underlined(about, "Label2"));
-        moveOver(about, nullptr, {200, 5}); // the window's own background
-        QVERIFY(!underlined(about, "Label1"));
-        moveOver(about, "SiteUlvo", {165, 40}); // beside the banner, above the address
-        QVERIFY(underlined(about, "Label2"));
-        QVERIFY(!underlined(about, "Label1"));
-        moveOver(about, "Image1");
-        QVERIFY(underlined(about, "Label1"));
-        QVERIFY(underlined(about, "Label2")); // one underline never clears the other
-        moveOver(about, nullptr, {200, 5});
-        moveOver(about, "Image2"); // the banner passes the pointer to its area
-        QVERIFY(underlined(about, "Label2"));
+        QTest::addColumn<QPoint>("spot");
+        QTest::addColumn<AboutControl>("control");
+        QTest::newRow("background") << QPoint(200, 5) << AboutControl::Background;
+        QTest::newRow("icon") << QPoint(13, 13) << AboutControl::Picture1;
+        QTest::newRow("title") << QPoint(100, 12) << AboutControl::Label3;
+        QTest::newRow("version") << QPoint(110, 36) << AboutControl::Label5;
+        QTest::newRow("site area beside the banner") << QPoint(197, 100) << AboutControl::SiteUlvo;
+        QTest::newRow("banner") << QPoint(52, 90) << AboutControl::SiteUlvo; // it draws only
+        QTest::newRow("site address") << QPoint(45, 133) << AboutControl::Label2;
+        QTest::newRow("mail area right of the address") << QPoint(206, 163) << AboutControl::Mail;
+        QTest::newRow("mail icon") << QPoint(26, 178) << AboutControl::Image1;
+        QTest::newRow("mail address") << QPoint(61, 180) << AboutControl::Label1;
+        QTest::newRow("donation") << QPoint(18, 218) << AboutControl::PictureDon;
+        QTest::newRow("OK") << QPoint(100, 242) << AboutControl::Command1;
+    }
+    // A pointer move to a spot, through the window system as a real one would come.
+    static void moveTo(About* about, QPoint spot)
+    {
+        QTest::mouseMove(about, spot);
+        QApplication::processEvents();
     }
 
-    void movesOverOtherControlsChangeNothing_data()
+    void spotsLieWhereTheSharedLayoutPutsTheirControls_data() { spots(); }
+    void spotsLieWhereTheSharedLayoutPutsTheirControls()
     {
-        QTest::addColumn<QString>("control");
-        for (const char* name : {"Label1", "Label2", "Label3", "Label5", "Picture1", "PictureDon", "Command1"})
-            QTest::newRow(name) << name;
-    }
-    void movesOverOtherControlsChangeNothing()
-    {
-        QFETCH(QString, control);
-        About* about = openAbout();
-        moveOver(about, control.toLatin1().constData(), {3, 3});
-        QVERIFY(!underlined(about, "Label1"));
-        QVERIFY(!underlined(about, "Label2"));
-        moveOver(about, "Mail");
-        moveOver(about, control.toLatin1().constData(), {3, 3});
-        QVERIFY(underlined(about, "Label1")); // and they clear nothing either
+        QFETCH(QPoint, spot);
+        QFETCH(AboutControl, control);
+        // The middle of the pixel, in twips.
+        QCOMPARE(AboutControlAt(spot.x() * 15 + 7, spot.y() * 15 + 7), control);
     }
 
-    void clicksOpenTheirLinks_data()
+    void pointerMovesReachTheControlUnderThePointer_data() { spots(); }
+    void pointerMovesReachTheControlUnderThePointer()
     {
-        QTest::addColumn<QString>("control");
-        QTest::addColumn<QString>("verb");
-        QTest::addColumn<QString>("target");
-        const QString mail = "mailto:contact@ulvo.example.org?Subject=Freeware Ulvo - Tarvola";
-        const QString site = "http://www.ulvo.example.org/";
-        QTest::newRow("mail area") << "Mail" << "Open" << mail;
-        QTest::newRow("address label") << "Label1" << "Open" << mail;
-        QTest::newRow("mail icon") << "Image1" << "Open" << mail;
-        QTest::newRow("site area") << "SiteUlvo" << "open" << site;
-        QTest::newRow("banner") << "Image2" << "open" << site;
-        QTest::newRow("site label") << "Label2" << "open" << site;
-        QTest::newRow("donation") << "PictureDon" << "open" << "http://www.ulvo.example.org/DON.html";
-    }
-    void clicksOpenTheirLinks()
-    {
-        QFETCH(QString, control);
-        QFETCH(QString, verb);
-        QFETCH(QString, target);
-        About* about = openAbout();
-        QWidget* widget = child(about, control.toLatin1().constData());
-        // Through the window, so that the click reaches whatever is really under the pointer.
-        QTest::mouseClick(about->windowHandle(), Qt::LeftButton, {}, widget->mapTo(about, QPoint(4, 4)));
-        QCOMPARE(m_opened, QList<Link>({{verb.toStdString(), target.toStdString()}}));
-        QVERIFY(about->isVisible());
-        // A double-click opens the link once, not twice.
-        QTest::mouseDClick(about->windowHandle(), Qt::LeftButton, {}, widget->mapTo(about, QPoint(4, 4)));
-        QCOMPARE(m_opened.size(), 2);
+        QFETCH(QPoint, spot);
+        QFETCH(AboutControl, control);
+        const QPoint mailArea(206, 163), siteArea(197, 100), background(200, 5);
+        // From no underline, and from both: a control that changes nothing must not clear them.
+        for (const std::vector<std::pair<QPoint, AboutControl>>& before :
+             {std::vector<std::pair<QPoint, AboutControl>> {{background, AboutControl::Background}},
+              {{mailArea, AboutControl::Mail}, {siteArea, AboutControl::SiteUlvo}}}) {
+            About* about = openAbout();
+            RecordingView expected;
+            AboutBehaviour behaviour(expected);
+            for (const auto& [point, over] : before) {
+                moveTo(about, point);
+                behaviour.pointerMoved(over);
+            }
+            moveTo(about, spot);
+            behaviour.pointerMoved(control);
+            QCOMPARE(underlined(about, "Label1"), expected.label1);
+            QCOMPARE(underlined(about, "Label2"), expected.label2);
+            m_controller->closeAbout();
+        }
     }
 
-    void otherClicksOpenNothing()
+    void clicksReachTheControlUnderThePointerOnce_data() { spots(); }
+    void clicksReachTheControlUnderThePointerOnce()
+    {
+        QFETCH(QPoint, spot);
+        QFETCH(AboutControl, control);
+        RecordingView expected;
+        AboutBehaviour(expected).clicked(control);
+        About* about = openAbout();
+        QTest::mouseClick(about->windowHandle(), Qt::LeftButton, {}, spot);
+        QCOMPARE(m_opened, QList<Link>(expected.opened.begin(), expected.opened.end()));
+        QCOMPARE(aboutWindows().size(), expected.closes ? 0 : 1);
+        if (expected.closes)
+            return;
+        // A double-click is one more click, not two.
+        QTest::mouseDClick(about->windowHandle(), Qt::LeftButton, {}, spot);
+        QCOMPARE(m_opened.size(), 2 * expected.opened.size());
+    }
+
+    void showsTheCursorOfTheControlUnderThePointer_data() { spots(); }
+    void showsTheCursorOfTheControlUnderThePointer()
+    {
+        QFETCH(QPoint, spot);
+        QFETCH(AboutControl, control);
+        About* about = openAbout();
+        const QWidget* under = about->childAt(spot) ? about->childAt(spot) : about;
+        const QCursor cursor = under->cursor();
+        if (!AboutBehaviour::showsHand(control)) {
+            QCOMPARE(cursor.shape(), Qt::ArrowCursor);
+            return;
+        }
+        QCOMPARE(cursor.shape(), Qt::BitmapCursor);
+        QCOMPARE(cursor.hotSpot(), QPoint(5, 0));
+        QCOMPARE(cursor.bitmap().size(), QSize(32, 32));
+    }
+
+    void aPressReleasedOverAnotherLinkOpensNothing()
     {
         About* about = openAbout();
-        for (const char* name : {"Picture1", "Label3", "Label5"})
-            QTest::mouseClick(about->windowHandle(), Qt::LeftButton, {}, child(about, name)->mapTo(about, QPoint(4, 4)));
-        QTest::mouseClick(about->windowHandle(), Qt::LeftButton, {}, QPoint(200, 5));
+        const QPoint mailArea(206, 163), siteArea(197, 100);
+        QTest::mousePress(about->windowHandle(), Qt::LeftButton, {}, mailArea);
+        QTest::mouseMove(about->windowHandle(), siteArea);
+        QTest::mouseRelease(about->windowHandle(), Qt::LeftButton, {}, siteArea);
+        QTest::mousePress(about->windowHandle(), Qt::LeftButton, {}, siteArea);
+        QTest::mouseMove(about->windowHandle(), mailArea);
+        QTest::mouseRelease(about->windowHandle(), Qt::LeftButton, {}, mailArea);
         QVERIFY(m_opened.isEmpty());
     }
 
-    void theKeyboardOpensTheDonationPage()
+    void hoverUnderlinesAreDrawn()
     {
         About* about = openAbout();
-        QTest::keyClick(child(about, "PictureDon"), Qt::Key_Space);
+        for (const char* name : {"Label1", "Label2"}) {
+            auto* address = child<QLabel>(about, name);
+            moveTo(about, QPoint(200, 5));
+            QVERIFY2(!DrawsAnUnderline(*address), name);
+            moveTo(about, QLatin1String(name) == "Label1" ? QPoint(206, 163) : QPoint(197, 100));
+            QVERIFY2(DrawsAnUnderline(*address), name);
+        }
+    }
+
+    void keysOnTheFocusedDonationPictureOpenItOnce_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("Space") << int(Qt::Key_Space) << Qt::KeyboardModifiers() << " ";
+        QTest::newRow("Return") << int(Qt::Key_Return) << Qt::KeyboardModifiers() << "\r";
+        QTest::newRow("keypad Enter") << int(Qt::Key_Enter) << Qt::KeyboardModifiers(Qt::KeypadModifier) << "\r";
+    }
+    void keysOnTheFocusedDonationPictureOpenItOnce()
+    {
+        QFETCH(int, key);
+        QFETCH(Qt::KeyboardModifiers, modifiers);
+        QFETCH(QString, text);
+        About* about = openAbout();
+        QVERIFY(QTest::qWaitForWindowActive(about));
+        // The same key on the focused icon opens nothing.
+        child(about, "Picture1")->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), modifiers);
+        QVERIFY(m_opened.isEmpty());
+        child(about, "PictureDon")->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), modifiers);
         QCOMPARE(m_opened, QList<Link>({DonationLink()}));
         // A key held down repeats its press; the page opens once all the same.
         for (int repeat = 0; repeat < 3; ++repeat) {
-            QKeyEvent held(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "), true);
+            QKeyEvent held(QEvent::KeyPress, key, modifiers, text, true);
             QApplication::sendEvent(child(about, "PictureDon"), &held);
         }
         QCOMPARE(m_opened.size(), 1);
     }
 
-    void showsTheHandCursorOverTheLinkAreas()
+    void linksStayReadableWhenThePaletteChangesUnderThem()
     {
+        const QPalette before = QApplication::palette();
+        const auto restore = qScopeGuard([&] { QApplication::setPalette(before); });
+        QApplication::setPalette(QStyleFactory::create(QStringLiteral("Fusion"))->standardPalette());
         About* about = openAbout();
-        for (const char* name : {"Mail", "SiteUlvo", "PictureDon"}) {
-            const QCursor cursor = child(about, name)->cursor();
-            QCOMPARE(cursor.shape(), Qt::BitmapCursor);
-            QCOMPARE(cursor.hotSpot(), QPoint(5, 0));
-            QCOMPARE(cursor.bitmap().size(), QSize(32, 32));
+        QApplication::setPalette(DarkPalette()); // reaches open windows through the event loop
+        QTRY_COMPARE(about->palette().color(QPalette::Window), QColor(53, 53, 53));
+        for (const char* name : {"Label1", "Label2"}) {
+            const QColor link = child<QLabel>(about, name)->palette().color(QPalette::WindowText);
+            const double ratio = ContrastRatio(link, about->palette().color(QPalette::Window));
+            QVERIFY2(ratio >= 4.5, qPrintable(QStringLiteral("%1: %2").arg(QLatin1String(name)).arg(ratio)));
+            QCOMPARE(link.hslHue(), 120); // still the link green
         }
-        QCOMPARE(child(about, "Command1")->cursor().shape(), Qt::ArrowCursor);
     }
 
     void namesTheLinkAreasForScreenReaders()
@@ -312,13 +431,7 @@ private slots:
     {
         QTest::addColumn<QPalette>("palette");
         QTest::newRow("light") << QStyleFactory::create(QStringLiteral("Fusion"))->standardPalette();
-        QPalette dark;
-        for (const auto& [role, colour] : std::initializer_list<std::pair<QPalette::ColorRole, QColor>> {
-                 {QPalette::Window, QColor(53, 53, 53)}, {QPalette::WindowText, Qt::white},
-                 {QPalette::Base, QColor(42, 42, 42)},   {QPalette::Text, Qt::white},
-                 {QPalette::Button, QColor(53, 53, 53)}, {QPalette::ButtonText, Qt::white}})
-            dark.setColor(role, colour);
-        QTest::newRow("dark") << dark;
+        QTest::newRow("dark") << DarkPalette();
     }
 
     void everyTextReadsOnItsBackground()

@@ -46,10 +46,10 @@ QFrame* NewLinkArea(QWidget* parent, const char* name, const QRect& geometry, co
 }
 
 // The classic green, made darker or lighter where it would not read on the window's colour.
-void ColourAsLink(QLabel* address)
+void ColourAsLink(QLabel* address, const QColor& window)
 {
     QPalette palette = address->palette();
-    palette.setColor(QPalette::WindowText, ReadableOn(kLinkColour, palette.color(QPalette::Window)));
+    palette.setColor(QPalette::WindowText, ReadableOn(kLinkColour, window));
     address->setPalette(palette);
 }
 
@@ -58,7 +58,7 @@ QLabel* NewAddress(QWidget* area, const char* name, const QString& text, const Q
     auto* address = new QLabel(text, area);
     address->setObjectName(QLatin1String(name));
     address->setGeometry(geometry);
-    ColourAsLink(address);
+    ColourAsLink(address, address->palette().color(QPalette::Window));
     return address;
 }
 
@@ -213,10 +213,11 @@ bool About::eventFilter(QObject* watched, QEvent* event)
 
 void About::changeEvent(QEvent* event)
 {
-    // A new desktop theme: the links are coloured against its window colour again.
+    // A new desktop theme: the links are coloured against its window colour again. The window's
+    // own palette, since the labels only take the new one after this event.
     if (event->type() == QEvent::PaletteChange && Label1 && Label2) {
-        ColourAsLink(Label1);
-        ColourAsLink(Label2);
+        ColourAsLink(Label1, palette().color(QPalette::Window));
+        ColourAsLink(Label2, palette().color(QPalette::Window));
     }
     QWidget::changeEvent(event);
 }
