@@ -280,9 +280,9 @@ void CheckAboutLayout(HWND about, int dpi)
 }
 
 // Points of About's client area at 96 DPI, in the control they stand for, with the cursor and
-// the underlines a move there must leave. Hand and arrow alternate so that every move shows in
-// the cursor; a move that must change nothing is followed by one that turns an underline on,
-// and a wrong underline it left would show then.
+// the underlines a move there must leave. Hand and arrow alternate, so that every move shows in
+// the cursor before the underlines are read; a move that must change nothing is followed, before
+// the next move over the background, by one that turns an underline on.
 struct Hover {
     const char* over;
     POINT at;
