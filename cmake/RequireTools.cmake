@@ -1,0 +1,20 @@
+# Stops configuring when a program that a registered test calls is missing, naming the Debian
+# package that brings it, so that no test the README promises drops out of the suite unseen.
+# Usage: tarvola_require_tools(PROGRAM:PACKAGE ...)
+function(tarvola_require_tools)
+    set(missing "")
+    foreach(tool IN LISTS ARGN)
+        string(REPLACE ":" ";" parts "${tool}")
+        list(GET parts 0 program)
+        list(GET parts 1 package)
+        find_program(TARVOLA_TOOL_${program} ${program})
+        if(NOT TARVOLA_TOOL_${program})
+            list(APPEND missing "${program} (Debian package ${package})")
+        endif()
+    endforeach()
+    if(missing)
+        list(JOIN missing ", " missing)
+        message(FATAL_ERROR "The tests need programs that are not installed: ${missing}. "
+            "scripts/install-deps test installs them.")
+    endif()
+endfunction()
