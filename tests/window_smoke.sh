@@ -12,8 +12,10 @@ pid=""
 wm=""
 probe=""
 # A virtual X server of our own; it picks a display number no other server holds, abstract
-# sockets included (another checkout's tests, a chroot's), and says which.
-Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp 3> "$scratch/display" > "$scratch/xvfb.log" 2>&1 &
+# sockets included (another checkout's tests, a chroot's), and says which. -noreset: by default
+# the server resets each time its last client leaves (the probes below), and refuses
+# connections meanwhile.
+Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp -noreset 3> "$scratch/display" > "$scratch/xvfb.log" 2>&1 &
 xvfb=$!
 trap 'kill $pid $probe $wm $xvfb 2>/dev/null || true; rm -rf "$scratch"' EXIT
 
@@ -41,17 +43,19 @@ wait_for 100 server_up || { echo "FAIL: the X server on $DISPLAY does not answer
 # A window manager that frames windows and reports the frame (_NET_FRAME_EXTENTS). Openbox
 # announces itself before it manages new windows: it is ready once it has framed a probe. On a
 # loaded machine its start can take seconds.
+# True once the condition holds; false as soon as the window manager has ended.
+wm_ended_or() { ! kill -0 "$wm" 2>/dev/null || "$@"; }
 wm_announced() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"; }
 probe_framed() { xprop -name wm-probe _NET_FRAME_EXTENTS 2>/dev/null | grep -q "= "; }
-wm_running_and() { kill -0 "$wm" 2>/dev/null && "$@"; }
 wm_ready=""
 for attempt in 1 2 3; do
-    openbox --sm-disable > "$scratch/wm.log" 2>&1 &
+    # Its messages in English, whatever the test's locale: the retry below reads them.
+    LC_ALL=C.UTF-8 LANGUAGE= openbox --sm-disable > "$scratch/wm.log" 2>&1 &
     wm=$!
-    if wait_for 200 wm_running_and wm_announced; then
+    if wait_for 200 wm_ended_or wm_announced && kill -0 "$wm" 2>/dev/null; then
         xmessage -name wm-probe "window manager probe" > /dev/null 2>&1 &
         probe=$!
-        wait_for 100 wm_running_and probe_framed && wm_ready=1
+        wait_for 100 wm_ended_or probe_framed && kill -0 "$wm" 2>/dev/null && probe_framed && wm_ready=1
         kill "$probe" 2>/dev/null || true
         probe=""
     fi
