@@ -128,6 +128,38 @@ private:
         QApplication::processEvents();
     }
 
+    // Spots of the window, in client pixels, where only the window or one link area takes the pointer.
+    static constexpr QPoint kBackground {200, 5};
+    static constexpr QPoint kSiteArea {197, 100};
+    static constexpr QPoint kMailArea {206, 163};
+
+    // Spots of the window, in client pixels, and the control whose area each lies in. What each
+    // control does is the shared behaviour's table, tested on its own; here the question is only
+    // whether the real widgets deliver the pointer, the clicks and the cursor to the right control.
+    static void spots()
+    {
+        QTest::addColumn<QPoint>("spot");
+        QTest::addColumn<AboutControl>("control");
+        QTest::newRow("background") << kBackground << AboutControl::Background;
+        QTest::newRow("icon") << QPoint(13, 13) << AboutControl::Picture1;
+        QTest::newRow("title") << QPoint(100, 12) << AboutControl::Label3;
+        QTest::newRow("version") << QPoint(110, 36) << AboutControl::Label5;
+        QTest::newRow("site area beside the banner") << kSiteArea << AboutControl::SiteUlvo;
+        QTest::newRow("banner") << QPoint(52, 90) << AboutControl::SiteUlvo; // it draws only
+        QTest::newRow("site address") << QPoint(45, 133) << AboutControl::Label2;
+        QTest::newRow("mail area right of the address") << kMailArea << AboutControl::Mail;
+        QTest::newRow("mail icon") << QPoint(26, 178) << AboutControl::Image1;
+        QTest::newRow("mail address") << QPoint(61, 180) << AboutControl::Label1;
+        QTest::newRow("donation") << QPoint(18, 218) << AboutControl::PictureDon;
+        QTest::newRow("OK") << QPoint(100, 242) << AboutControl::Command1;
+    }
+    // A pointer move to a spot, through the window system as a real one would come.
+    static void moveTo(About* about, QPoint spot)
+    {
+        QTest::mouseMove(about, spot);
+        QApplication::processEvents();
+    }
+
 private slots:
     void init()
     {
@@ -214,33 +246,6 @@ private slots:
         QVERIFY(!m_controller->window());
     }
 
-    // Spots of the window, in client pixels, and the control whose area each lies in. What each
-    // control does is the shared behaviour's table, tested on its own; here the question is only
-    // whether the real widgets deliver the pointer, the clicks and the cursor to the right control.
-    static void spots()
-    {
-        QTest::addColumn<QPoint>("spot");
-        QTest::addColumn<AboutControl>("control");
-        QTest::newRow("background") << QPoint(200, 5) << AboutControl::Background;
-        QTest::newRow("icon") << QPoint(13, 13) << AboutControl::Picture1;
-        QTest::newRow("title") << QPoint(100, 12) << AboutControl::Label3;
-        QTest::newRow("version") << QPoint(110, 36) << AboutControl::Label5;
-        QTest::newRow("site area beside the banner") << QPoint(197, 100) << AboutControl::SiteUlvo;
-        QTest::newRow("banner") << QPoint(52, 90) << AboutControl::SiteUlvo; // it draws only
-        QTest::newRow("site address") << QPoint(45, 133) << AboutControl::Label2;
-        QTest::newRow("mail area right of the address") << QPoint(206, 163) << AboutControl::Mail;
-        QTest::newRow("mail icon") << QPoint(26, 178) << AboutControl::Image1;
-        QTest::newRow("mail address") << QPoint(61, 180) << AboutControl::Label1;
-        QTest::newRow("donation") << QPoint(18, 218) << AboutControl::PictureDon;
-        QTest::newRow("OK") << QPoint(100, 242) << AboutControl::Command1;
-    }
-    // A pointer move to a spot, through the window system as a real one would come.
-    static void moveTo(About* about, QPoint spot)
-    {
-        QTest::mouseMove(about, spot);
-        QApplication::processEvents();
-    }
-
     void spotsLieWhereTheSharedLayoutPutsTheirControls_data() { spots(); }
     void spotsLieWhereTheSharedLayoutPutsTheirControls()
     {
@@ -255,11 +260,10 @@ private slots:
     {
         QFETCH(QPoint, spot);
         QFETCH(AboutControl, control);
-        const QPoint mailArea(206, 163), siteArea(197, 100), background(200, 5);
         // From no underline, and from both: a control that changes nothing must not clear them.
         for (const std::vector<std::pair<QPoint, AboutControl>>& before :
-             {std::vector<std::pair<QPoint, AboutControl>> {{background, AboutControl::Background}},
-              {{mailArea, AboutControl::Mail}, {siteArea, AboutControl::SiteUlvo}}}) {
+             {std::vector<std::pair<QPoint, AboutControl>> {{kBackground, AboutControl::Background}},
+              {{kMailArea, AboutControl::Mail}, {kSiteArea, AboutControl::SiteUlvo}}}) {
             About* about = openAbout();
             RecordingView expected;
             AboutBehaviour behaviour(expected);
@@ -313,13 +317,12 @@ private slots:
     void aPressReleasedOverAnotherLinkOpensNothing()
     {
         About* about = openAbout();
-        const QPoint mailArea(206, 163), siteArea(197, 100);
-        QTest::mousePress(about->windowHandle(), Qt::LeftButton, {}, mailArea);
-        QTest::mouseMove(about->windowHandle(), siteArea);
-        QTest::mouseRelease(about->windowHandle(), Qt::LeftButton, {}, siteArea);
-        QTest::mousePress(about->windowHandle(), Qt::LeftButton, {}, siteArea);
-        QTest::mouseMove(about->windowHandle(), mailArea);
-        QTest::mouseRelease(about->windowHandle(), Qt::LeftButton, {}, mailArea);
+        QTest::mousePress(about->windowHandle(), Qt::LeftButton, {}, kMailArea);
+        QTest::mouseMove(about->windowHandle(), kSiteArea);
+        QTest::mouseRelease(about->windowHandle(), Qt::LeftButton, {}, kSiteArea);
+        QTest::mousePress(about->windowHandle(), Qt::LeftButton, {}, kSiteArea);
+        QTest::mouseMove(about->windowHandle(), kMailArea);
+        QTest::mouseRelease(about->windowHandle(), Qt::LeftButton, {}, kMailArea);
         QVERIFY(m_opened.isEmpty());
     }
 
@@ -328,9 +331,9 @@ private slots:
         About* about = openAbout();
         for (const char* name : {"Label1", "Label2"}) {
             auto* address = child<QLabel>(about, name);
-            moveTo(about, QPoint(200, 5));
+            moveTo(about, kBackground);
             QVERIFY2(!DrawsAnUnderline(*address), name);
-            moveTo(about, QLatin1String(name) == "Label1" ? QPoint(206, 163) : QPoint(197, 100));
+            moveTo(about, QLatin1String(name) == "Label1" ? kMailArea : kSiteArea);
             QVERIFY2(DrawsAnUnderline(*address), name);
         }
     }
