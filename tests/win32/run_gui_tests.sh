@@ -49,7 +49,7 @@ export PATH=$scratch:$PATH
 
 # A display of our own: Xvfb picks a number no other server holds (abstract sockets included,
 # which a display folder does not show) and says which.
-Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp 3> "$scratch/display" > /dev/null 2>&1 &
+Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp -noreset 3> "$scratch/display" > /dev/null 2>&1 &
 xvfb=$!
 cleanup() { stop_wine; kill $xvfb 2>/dev/null || true; rm -rf "$scratch"; }
 trap cleanup EXIT
