@@ -1,6 +1,7 @@
 // The About window's behaviour as both front ends share it, over a recording view.
 #include "about_behaviour.h"
 #include "about_lifetime.h"
+#include "recording_about_view.h"
 
 #include <gtest/gtest.h>
 
@@ -11,17 +12,7 @@
 namespace tarvola {
 namespace {
 
-class RecordingView final : public AboutView {
-public:
-    void setUnderlined(AboutLabel label, bool on) override { (label == AboutLabel::Label1 ? label1 : label2) = on; }
-    void openLink(const Link& link) override { opened.push_back(link); }
-    void closeWindow() override { ++closes; }
-
-    bool label1 = false;
-    bool label2 = false;
-    std::vector<Link> opened;
-    int closes = 0;
-};
+using RecordingView = test::RecordingAboutView;
 
 TEST(AboutBehaviour, UnderlinesFollowThePointerAsTheTableSays)
 {

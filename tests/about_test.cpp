@@ -4,6 +4,7 @@
 #include "form_tarvola.h"
 #include "open_link.h"
 #include "readable_colour.h"
+#include "recording_about_view.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -29,17 +30,7 @@ Q_DECLARE_METATYPE(tarvola::AboutControl)
 namespace tarvola {
 
 // What the shared behaviour asks of a window, recorded: the expected side of the routing checks.
-class RecordingView final : public AboutView {
-public:
-    void setUnderlined(AboutLabel label, bool on) override { (label == AboutLabel::Label1 ? label1 : label2) = on; }
-    void openLink(const Link& link) override { opened.push_back(link); }
-    void closeWindow() override { ++closes; }
-
-    bool label1 = false;
-    bool label2 = false;
-    std::vector<Link> opened;
-    int closes = 0;
-};
+using RecordingView = test::RecordingAboutView;
 
 // Whether the label shows a line under its text, as drawn: a row of the label's picture inked
 // across at least 90 % of the text's width, which no row through the letters comes near.
