@@ -1,5 +1,6 @@
 #include "about.h"
 
+#include "accessible_names.h"
 #include "classic_font.h"
 #include "readable_colour.h"
 #include "taskbar.h"
@@ -18,7 +19,7 @@ namespace tarvola {
 namespace {
 
 constexpr qreal kDialogFontPoints = 8.25;
-const QColor kLinkColour(0, 128, 0);
+const QColor kLinkColour(kClassicLinkColour.red, kClassicLinkColour.green, kClassicLinkColour.blue);
 
 // The control's place in logical pixels, relative to its container.
 QRect Place(AboutControl control)
@@ -95,13 +96,14 @@ void About::createPictures()
     Picture1->setObjectName(QStringLiteral("Picture1"));
     Picture1->setGeometry(Place(AboutControl::Picture1));
     Picture1->setFocusPolicy(Qt::StrongFocus);
+    Picture1->setAccessibleName(QString::fromUtf8(kProgramIconName));
 
     PictureDon = NewPicture(m_artwork.donation, this);
     PictureDon->setObjectName(QStringLiteral("PictureDon"));
     PictureDon->setGeometry(QRect(Place(AboutControl::PictureDon).topLeft(), PictureDon->pixmap().size()));
     PictureDon->setFocusPolicy(Qt::StrongFocus);
     PictureDon->setCursor(m_artwork.hand);
-    PictureDon->setAccessibleName(QStringLiteral("Donate"));
+    PictureDon->setAccessibleName(QString::fromUtf8(kDonationPictureName));
 
     Command1 = new QPushButton(QStringLiteral("OK"), this);
     Command1->setObjectName(QStringLiteral("Command1"));

@@ -1,18 +1,13 @@
 #pragma once
 
+#include "colour_contrast.h"
+
 #include <QColor>
 
 namespace tarvola {
 
-// The contrast ratio of two colours as the accessibility guidelines define it, from 1 (equal)
-// to 21 (black on white), from their relative luminance.
+// The shared contrast rule (colour_contrast.h) for Qt's colours; alpha is ignored.
 [[nodiscard]] double ContrastRatio(const QColor& first, const QColor& second);
-
-// The smallest contrast the guidelines ask of ordinary text.
-inline constexpr double kReadableContrast = 4.5;
-
-// `preferred` itself where it reads at kReadableContrast on `background`; otherwise the
-// nearest colour of the same hue that does: darker on a light background, lighter on a dark one.
 [[nodiscard]] QColor ReadableOn(const QColor& preferred, const QColor& background);
 
 } // namespace tarvola

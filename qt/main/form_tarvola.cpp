@@ -1,6 +1,7 @@
 #include "form_tarvola.h"
 
 #include "about_commands.h"
+#include "accessible_names.h"
 #include "artwork.h"
 #include "classic_font.h"
 #include "field_defaults.h"
@@ -110,16 +111,16 @@ void FormTarvola::createDmsToDecimal(QWidget* client)
     Frame1->setFont(ClassicSansFont(kDialogFontPoints));
     Label3[0] = NewHeader(Frame1, kUpperHeader, Place(FormControl::Label3_0));
 
-    Text1 = addField(Frame1, "Text1", kText1Default, QStringLiteral("Degrees"), Place(FormControl::Text1),
+    Text1 = addField(Frame1, "Text1", kText1Default, FromView(kText1Name), Place(FormControl::Text1),
                      false);
     addUnitMark(Frame1, 0, QStringLiteral("\u00B0"), Place(FormControl::Label1_0));
-    Text2 = addField(Frame1, "Text2", kText2Default, QStringLiteral("Minutes"), Place(FormControl::Text2),
+    Text2 = addField(Frame1, "Text2", kText2Default, FromView(kText2Name), Place(FormControl::Text2),
                      false);
     addUnitMark(Frame1, 1, QStringLiteral("'"), Place(FormControl::Label1_1));
-    Text3 = addField(Frame1, "Text3", kText3Default, QStringLiteral("Seconds"), Place(FormControl::Text3),
+    Text3 = addField(Frame1, "Text3", kText3Default, FromView(kText3Name), Place(FormControl::Text3),
                      false);
     addUnitMark(Frame1, 2, QStringLiteral(" \""), Place(FormControl::Label1_2));
-    Text4 = addField(Frame1, "Text4", kText4Default, QStringLiteral("Decimal degrees result"),
+    Text4 = addField(Frame1, "Text4", kText4Default, FromView(kText4Name),
                      Place(FormControl::Text4), true);
     addUnitMark(Frame1, 3, QStringLiteral("\u00B0"), Place(FormControl::Label1_3));
 }
@@ -129,10 +130,10 @@ void FormTarvola::createDecimalToDms(QWidget* client)
     Frame2 = NewFrame(client, "Frame2", QStringLiteral("DegDeci to DegDMS"), Place(FormControl::Frame2));
     Label3[1] = NewHeader(Frame2, kLowerHeader, Place(FormControl::Label3_1));
 
-    Text5 = addField(Frame2, "Text5", kText5Default, QStringLiteral("Decimal degrees"),
+    Text5 = addField(Frame2, "Text5", kText5Default, FromView(kText5Name),
                      Place(FormControl::Text5), false);
     addUnitMark(Frame2, 4, QStringLiteral("\u00B0"), Place(FormControl::Label1_4));
-    Text6 = addField(Frame2, "Text6", kText6Default, QStringLiteral("Degrees minutes seconds result"),
+    Text6 = addField(Frame2, "Text6", kText6Default, FromView(kText6Name),
                      Place(FormControl::Text6), true);
 }
 
