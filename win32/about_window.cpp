@@ -1,5 +1,7 @@
 #include "about_window.h"
 
+#include "accessible_names.h"
+#include "colour_contrast.h"
 #include "resource_ids.h"
 #include "window_support.h"
 #include "wide_text.h"
@@ -15,12 +17,28 @@ constexpr DWORD kExStyle = WS_EX_TOOLWINDOW | WS_EX_CONTROLPARENT;
 constexpr const wchar_t* kPictureClassName = L"TarvolaPicture";
 constexpr UINT kPictureKeyMessage = WM_APP + 1; // wParam: the picture, lParam: 1 when auto-repeated
 constexpr int kCommand1Id = 3;                  // not IDOK: OK is neither default nor cancel button
-constexpr COLORREF kLinkColour = RGB(0, 128, 0);
 constexpr const wchar_t* kClassicFace = L"Microsoft Sans Serif";
 
 std::size_t Index(AboutControl control)
 {
     return static_cast<std::size_t>(control);
+}
+
+// The links' colour on the window's colour: a high-contrast theme's own hyperlink colour (its
+// text colour where that one would not read), else the classic green, darker or lighter until
+// it reads.
+COLORREF LinkColour()
+{
+    const COLORREF face = GetSysColor(COLOR_BTNFACE);
+    const auto rgb = [](COLORREF c) { return Rgb {GetRValue(c), GetGValue(c), GetBValue(c)}; };
+    HIGHCONTRASTW theme {};
+    theme.cbSize = sizeof theme;
+    if (SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof theme, &theme, 0) && (theme.dwFlags & HCF_HIGHCONTRASTON)) {
+        const COLORREF link = GetSysColor(COLOR_HOTLIGHT);
+        return ContrastRatio(rgb(link), rgb(face)) >= kReadableContrast ? link : GetSysColor(COLOR_BTNTEXT);
+    }
+    const Rgb readable = ReadableOn(kClassicLinkColour, rgb(face));
+    return RGB(readable.red, readable.green, readable.blue);
 }
 
 // A picture that can take the focus (the donation picture and the icon are in the tab order):
@@ -115,13 +133,24 @@ AboutWindowWin::AboutWindowWin(HINSTANCE instance, HWND owner, AboutLifetime& li
     m_hand = static_cast<HCURSOR>(LoadImageW(instance, MAKEINTRESOURCEW(IDC_HAND_CURSOR), IMAGE_CURSOR, 0, 0, 0));
 
     // The system's default place needs an overlapped window, with x and y both CW_USEDEFAULT.
+    m_creating = true;
     m_window = CreateWindowExW(kExStyle, kClassName, kCaption, kStyle, CW_USEDEFAULT, CW_USEDEFAULT, 100, 100, owner,
                                nullptr, instance, this);
+    m_creating = false;
     if (!m_window)
         return;
     createControls();
     m_dpi = static_cast<int>(GetDpiForWindow(m_window));
     layOut(m_dpi);
+}
+
+AboutWindowWin* AboutWindowWin::Create(HINSTANCE instance, HWND owner, AboutLifetime& lifetime)
+{
+    auto* about = new AboutWindowWin(instance, owner, lifetime);
+    if (about->m_window)
+        return about;
+    delete about; // no window was left to delete it
+    return nullptr;
 }
 
 AboutWindowWin::~AboutWindowWin()
@@ -147,8 +176,9 @@ void AboutWindowWin::createControls()
     };
     // Creation order is tab order: OK, the donation picture, the icon.
     make(AboutControl::Command1, L"BUTTON", L"OK", WS_TABSTOP | BS_PUSHBUTTON, kCommand1Id);
-    make(AboutControl::PictureDon, kPictureClassName, L"", WS_TABSTOP);
-    make(AboutControl::Picture1, kPictureClassName, L"", WS_TABSTOP);
+    // The pictures draw no text: theirs is the name screen readers give them.
+    make(AboutControl::PictureDon, kPictureClassName, Widen(kDonationPictureName), WS_TABSTOP);
+    make(AboutControl::Picture1, kPictureClassName, Widen(kProgramIconName), WS_TABSTOP);
     SetWindowLongPtrW(control(AboutControl::PictureDon), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(m_donation));
     SetWindowLongPtrW(control(AboutControl::Picture1), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(m_icon));
     make(AboutControl::Image2, L"STATIC", L"", SS_BITMAP);
@@ -200,9 +230,18 @@ void AboutWindowWin::layOut(int dpi)
 
 void AboutWindowWin::present()
 {
-    ShowWindow(m_window, SW_SHOWNORMAL);
+    if (!m_presented) {
+        m_presented = true;
+        ShowWindow(m_window, SW_SHOWNORMAL);
+        SetForegroundWindow(m_window);
+        SetFocus(control(AboutControl::Command1));
+        return;
+    }
+    // Shown already: only forward (and out of the minimised state); its activation puts the
+    // focus back where it was.
+    if (IsIconic(m_window))
+        ShowWindow(m_window, SW_RESTORE);
     SetForegroundWindow(m_window);
-    SetFocus(control(AboutControl::Command1));
 }
 
 void AboutWindowWin::setUnderlined(AboutLabel label, bool underlined)
@@ -238,7 +277,11 @@ LRESULT CALLBACK AboutWindowWin::Procedure(HWND window, UINT message, WPARAM wPa
     if (message == WM_NCDESTROY) {
         SetWindowLongPtrW(window, GWLP_USERDATA, 0);
         const LRESULT result = DefWindowProcW(window, message, wParam, lParam);
-        delete self;
+        // A creation that fails is undone by Create, once the constructor has returned.
+        if (self->m_creating)
+            self->m_window = nullptr;
+        else
+            delete self;
         return result;
     }
     return self->handle(window, message, wParam, lParam);
@@ -283,12 +326,24 @@ LRESULT AboutWindowWin::handle(HWND window, UINT message, WPARAM wParam, LPARAM 
     case WM_COMMAND:
         if (LOWORD(wParam) == kCommand1Id && HIWORD(wParam) == BN_CLICKED)
             m_behaviour.clicked(AboutControl::Command1);
+        // The dialog keyboard turns Enter into IDOK: it presses OK only where OK has the focus.
+        else if (LOWORD(wParam) == IDOK && HIWORD(wParam) == 0 && GetFocus() == control(AboutControl::Command1))
+            m_behaviour.clicked(AboutControl::Command1);
         return 0;
+    case WM_ACTIVATE:
+        // Coming back to the window puts the focus where the user left it.
+        if (LOWORD(wParam) == WA_INACTIVE) {
+            m_focusBeforeDeactivation = GetFocus();
+        } else if (m_focusBeforeDeactivation && IsChild(m_window, m_focusBeforeDeactivation)) {
+            SetFocus(m_focusBeforeDeactivation);
+            return 0;
+        }
+        break;
     case WM_CTLCOLORSTATIC: {
         const auto label = reinterpret_cast<HWND>(lParam);
         if (label == control(AboutControl::Label1) || label == control(AboutControl::Label2)) {
             const auto dc = reinterpret_cast<HDC>(wParam);
-            SetTextColor(dc, kLinkColour);
+            SetTextColor(dc, LinkColour());
             SetBkMode(dc, TRANSPARENT);
             return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
         }

@@ -19,8 +19,9 @@ public:
     static constexpr const wchar_t* kClassName = L"TarvolaAbout";
     static constexpr const wchar_t* kCaption = L"About Ulvo";
 
-    // Creates and shows the window; `lifetime` hears when it goes.
-    AboutWindowWin(HINSTANCE instance, HWND owner, AboutLifetime& lifetime);
+    // Creates the window, not yet shown; `lifetime` hears when it goes. Null when the window
+    // could not be made, with nothing left behind.
+    static AboutWindowWin* Create(HINSTANCE instance, HWND owner, AboutLifetime& lifetime);
     AboutWindowWin(const AboutWindowWin&) = delete;
     AboutWindowWin& operator=(const AboutWindowWin&) = delete;
 
@@ -34,6 +35,7 @@ public:
     void present() override;
 
 private:
+    AboutWindowWin(HINSTANCE instance, HWND owner, AboutLifetime& lifetime);
     ~AboutWindowWin() override;
 
     static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -49,6 +51,9 @@ private:
     AboutLifetime& m_lifetime;
     AboutBehaviour m_behaviour {*this};
     HWND m_window = nullptr;
+    bool m_creating = false;  // inside CreateWindowEx: a failed creation must not delete this
+    bool m_presented = false; // shown once: later commands leave the focus where it is
+    HWND m_focusBeforeDeactivation = nullptr;
     std::array<HWND, 12> m_controls {}; // by AboutControl
     int m_dpi = 96;
     AboutControl m_pressed = AboutControl::Background;

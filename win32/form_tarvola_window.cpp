@@ -1,5 +1,6 @@
 #include "form_tarvola_window.h"
 
+#include "accessible_names.h"
 #include "field_defaults.h"
 #include "refresh_cycle.h"
 #include "resource_ids.h"
@@ -52,15 +53,29 @@ ControlKind KindOf(FormControl control)
     return {L"STATIC", kLabel, 0, L""};
 }
 
-// The six fields in tab order, with their defaults.
+// The six fields in tab order, with their defaults and the names screen readers give them.
 struct FieldOf {
     FormControl control;
     const FieldDefault& field;
+    std::string_view name;
 };
 const std::array<FieldOf, 6> kFields {{
-    {FormControl::Text1, kText1Default}, {FormControl::Text2, kText2Default}, {FormControl::Text3, kText3Default},
-    {FormControl::Text4, kText4Default}, {FormControl::Text5, kText5Default}, {FormControl::Text6, kText6Default},
+    {FormControl::Text1, kText1Default, kText1Name},
+    {FormControl::Text2, kText2Default, kText2Name},
+    {FormControl::Text3, kText3Default, kText3Name},
+    {FormControl::Text4, kText4Default, kText4Name},
+    {FormControl::Text5, kText5Default, kText5Name},
+    {FormControl::Text6, kText6Default, kText6Name},
 }};
+
+// The entry of a field, or null for a control that is not a field.
+const FieldOf* FieldEntry(FormControl control)
+{
+    for (const FieldOf& field : kFields)
+        if (field.control == control)
+            return &field;
+    return nullptr;
+}
 
 bool IsUnitMark(FormControl control)
 {
@@ -70,10 +85,7 @@ bool IsUnitMark(FormControl control)
 
 bool IsField(FormControl control)
 {
-    for (const FieldOf& field : kFields)
-        if (field.control == control)
-            return true;
-    return false;
+    return FieldEntry(control) != nullptr;
 }
 
 RECT PixelRect(const TwipsRect& rect, int dpi)
@@ -148,6 +160,11 @@ void FormTarvolaWindow::createControls()
             text = Widen(kUpperHeader);
         else if (place.control == FormControl::Label3_1)
             text = Widen(kLowerHeader);
+        // Screen readers name an edit after the static just before it, shown or not: a hidden
+        // one carries the field's name, since the visible neighbours are a header or a unit.
+        if (const FieldOf* field = FieldEntry(place.control))
+            CreateWindowExW(0, L"STATIC", Widen(field->name).c_str(), WS_CHILD | SS_LEFT, 0, 0, 0, 0, m_window, nullptr,
+                            m_instance, nullptr);
         HWND control = CreateWindowExW(kind.exStyle, kind.windowClass, text.c_str(), kind.style, 0, 0, 0, 0,
                                        m_window, nullptr, m_instance, nullptr);
         m_controls[static_cast<std::size_t>(place.control)] = control;

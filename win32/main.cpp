@@ -8,25 +8,46 @@
 #include <objbase.h>
 #include <windows.h>
 
+namespace {
+
+// COM for the thread, released on every way out, and only when it was taken.
+class ComApartment {
+public:
+    // The shell's link handlers may use COM; single-threaded, as ShellExecute asks.
+    ComApartment() : m_result(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE)) { }
+    ~ComApartment()
+    {
+        if (SUCCEEDED(m_result))
+            CoUninitialize();
+    }
+    ComApartment(const ComApartment&) = delete;
+    ComApartment& operator=(const ComApartment&) = delete;
+
+private:
+    HRESULT m_result;
+};
+
+} // namespace
+
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int)
 {
     using namespace tarvola;
-    // The shell's link handlers may use COM; single-threaded, as ShellExecute asks.
-    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
+    const ComApartment com;
     INITCOMMONCONTROLSEX controls {sizeof controls, ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
     if (!win32::FormTarvolaWindow::Register(instance) || !win32::AboutWindowWin::Register(instance))
         return 1;
 
     HWND mainWindow = nullptr;
-    AboutLifetime about([&]() -> AboutWindow* { return new win32::AboutWindowWin(instance, mainWindow, about); });
+    AboutLifetime about([&] { return win32::AboutWindowWin::Create(instance, mainWindow, about); });
     win32::FormTarvolaWindow window(instance, about);
     mainWindow = window.handle();
     if (!mainWindow)
         return 1;
 
-    MSG message;
-    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+    MSG message {};
+    BOOL got = FALSE;
+    while ((got = GetMessageW(&message, nullptr, 0, 0)) > 0) {
         const auto* aboutWindow = static_cast<win32::AboutWindowWin*>(about.window());
         if (aboutWindow && IsDialogMessageW(aboutWindow->handle(), &message))
             continue;
@@ -35,6 +56,6 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int)
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }
-    CoUninitialize();
-    return static_cast<int>(message.wParam);
+    // -1: the loop itself failed, and there is no WM_QUIT to take the exit code from.
+    return got == 0 ? static_cast<int>(message.wParam) : 1;
 }
