@@ -50,11 +50,6 @@ def write_xbm(name, bits, hot=None):
         out.write("\n".join(lines) + "\n")
 
 
-def write_ico(name, pixels):
-    """Writes rows of RGB tuples as a Windows icon: one 256-colour bitmap image, fully opaque."""
-    write_multi_ico(name, [pixels])
-
-
 def write_bmp(name, pixels):
     """Writes rows of RGB tuples as a 24-bit Windows bitmap, for the Windows resources."""
     height, width = len(pixels), len(pixels[0])
@@ -66,32 +61,51 @@ def write_bmp(name, pixels):
         out.write(header + info + rows)
 
 
-def _icon_image(pixels):
-    """One 8-bit palette image of an icon file, fully opaque: header, palette, pixels, mask."""
+def _icon_image(pixels, transparent=None, palette_size=256):
+    """One palette image of an icon file: header, palette, pixels, mask. Pixels of the colour
+    `transparent` are left out by the mask (and black in the colour image, as icons keep them);
+    the others are opaque. A palette of 16 colours or fewer makes a 4-bit image."""
     height, width = len(pixels), len(pixels[0])
+    clear = [[rgb == transparent for rgb in row] for row in pixels]
     colours, index = [], {}
-    for row in pixels:
-        for rgb in row:
+    for row, row_clear in zip(pixels, clear):
+        for rgb, is_clear in zip(row, row_clear):
+            rgb = BLACK if is_clear else rgb
             if rgb not in index:
                 index[rgb] = len(colours)
                 colours.append(rgb)
-    assert len(colours) <= 256
-    colours += [(0, 0, 0)] * (256 - len(colours))
+    assert len(colours) <= palette_size, len(colours)
+    colours += [(0, 0, 0)] * (palette_size - len(colours))
+    bits = 4 if palette_size <= 16 else 8
     palette = b"".join(bytes((b, g, r, 0)) for r, g, b in colours)
-    xor = b"".join(bytes(index[rgb] for rgb in row) + b"\x00" * (-width % 4) for row in reversed(pixels))
-    mask = b"\x00" * ((width + 31) // 32 * 4) * height
-    header = struct.pack("<IiiHHIIiiII", 40, width, height * 2, 1, 8, 0, len(xor) + len(mask), 0, 0, 256, 0)
+
+    def packed(values, depth):
+        data, per_byte = bytearray(), 8 // depth
+        for x in range(0, len(values), per_byte):
+            byte = 0
+            for i, value in enumerate(values[x:x + per_byte]):
+                byte |= value << (8 - depth * (i + 1))
+            data.append(byte)
+        return bytes(data) + b"\x00" * (-len(data) % 4)
+
+    xor = b"".join(packed([index[BLACK if c else rgb] for rgb, c in zip(row, row_clear)], bits)
+                   for row, row_clear in zip(reversed(pixels), reversed(clear)))
+    mask = b"".join(packed([1 if c else 0 for c in row_clear], 1) for row_clear in reversed(clear))
+    header = struct.pack("<IiiHHIIiiII", 40, width, height * 2, 1, bits, 0, len(xor) + len(mask), 0, 0,
+                         palette_size, 0)
     return header + palette + xor + mask
 
 
-def write_multi_ico(name, images):
+def write_multi_ico(name, images, transparent=None, palette_size=256):
     """Writes several images (rows of RGB tuples) into one Windows icon file."""
-    blobs = [_icon_image(pixels) for pixels in images]
+    blobs = [_icon_image(pixels, transparent, palette_size) for pixels in images]
+    bits = 4 if palette_size <= 16 else 8
     directory = struct.pack("<HHH", 0, 1, len(blobs))
     offset = 6 + 16 * len(blobs)
     for pixels, blob in zip(images, blobs):
         height, width = len(pixels), len(pixels[0])
-        directory += struct.pack("<BBBBHHII", width % 256, height % 256, 0, 0, 1, 8, len(blob), offset)
+        colours = palette_size if palette_size < 256 else 0
+        directory += struct.pack("<BBBBHHII", width % 256, height % 256, colours, 0, 1, bits, len(blob), offset)
         offset += len(blob)
     with open(os.path.join(HERE, name), "wb") as out:
         out.write(directory + b"".join(blobs))
@@ -232,23 +246,27 @@ def fill(pixels, left, top, width, height, colour):
             pixels[y][x] = colour
 
 
-def donation_picture():
-    """57 x 25: two payment cards above a one-line invitation to donate."""
+def donation_picture(scale=1):
+    """57 x 25 times scale: two payment cards above a one-line invitation to donate."""
     white, ink = (255, 255, 255), (20, 40, 120)
-    pixels = canvas(57, 25, white)
+    pixels = canvas(57 * scale, 25 * scale, white)
+
+    def box(left, top, width, height, colour):
+        fill(pixels, left * scale, top * scale, width * scale, height * scale, colour)
+
     for left, body, stripe in ((9, (30, 80, 190), (250, 200, 40)), (31, (200, 40, 40), (250, 150, 30))):
-        fill(pixels, left, 2, 17, 11, body)
-        fill(pixels, left, 5, 17, 2, (30, 30, 30))        # magnetic stripe
-        fill(pixels, left + 2, 9, 4, 2, stripe)           # chip
-        fill(pixels, left + 8, 10, 7, 1, (235, 235, 235)) # number
+        box(left, 2, 17, 11, body)
+        box(left, 5, 17, 2, (30, 30, 30))        # magnetic stripe
+        box(left + 2, 9, 4, 2, stripe)           # chip
+        box(left + 8, 10, 7, 1, (235, 235, 235)) # number
     text = "PLEASE DONATE"
-    draw_text(pixels, text, (57 - text_width(text)) // 2, 17, ink)
+    draw_text(pixels, text, (57 - text_width(text)) // 2 * scale, 17 * scale, ink, scale)
     return pixels
 
 
-def shield(pixels, left, top, field, charge):
-    """A 20 x 27 heater shield: straight top, curved sides meeting in a point, with a cross."""
-    width, height = 20, 27
+def shield(pixels, left, top, field, charge, scale=1):
+    """A 20 x 27 heater shield (times scale): straight top, curved sides meeting in a point, with a cross."""
+    width, height = 20 * scale, 27 * scale
     for y in range(height):
         # Full width for the upper half, then narrowing along a curve to the point.
         if y < height // 2:
@@ -259,26 +277,31 @@ def shield(pixels, left, top, field, charge):
         for x in range(width):
             distance = abs(x + 0.5 - width / 2)
             if distance <= half:
-                edge = distance > half - 1.5 or y < 1
+                edge = distance > half - 1.5 * scale or y < scale
                 pixels[top + y][left + x] = (230, 200, 60) if edge else field
-    fill(pixels, left + 8, top + 4, 4, 17, charge)
-    fill(pixels, left + 3, top + 9, 14, 4, charge)
+    fill(pixels, left + 8 * scale, top + 4 * scale, 4 * scale, 17 * scale, charge)
+    fill(pixels, left + 3 * scale, top + 9 * scale, 14 * scale, 4 * scale, charge)
 
 
-def site_banner():
-    """150 x 35: the site's title in green on a dark ground between two heraldic shields."""
-    pixels = canvas(150, 35, (24, 28, 36))
-    shield(pixels, 6, 4, (170, 30, 40), (245, 245, 245))
-    shield(pixels, 124, 4, (30, 60, 160), (245, 245, 245))
+def site_banner(scale=1):
+    """150 x 35 times scale: the site's title in green on a dark ground between two heraldic shields."""
+    pixels = canvas(150 * scale, 35 * scale, (24, 28, 36))
+    shield(pixels, 6 * scale, 4 * scale, (170, 30, 40), (245, 245, 245), scale)
+    shield(pixels, 124 * scale, 4 * scale, (30, 60, 160), (245, 245, 245), scale)
     title = "ULVO"
-    scale = 4
-    draw_text(pixels, title, (150 - text_width(title, scale)) // 2, (35 - 5 * scale) // 2, (40, 200, 70), scale)
+    letters = 4 * scale
+    draw_text(pixels, title, (150 * scale - text_width(title, letters)) // 2, (35 * scale - 5 * letters) // 2,
+              (40, 200, 70), letters)
     return pixels
 
 
+MAIL_BACKGROUND = (240, 240, 240)
+
+
 def mail_icon(size):
-    """A yellow envelope with a stamp and address lines, in at most 16 colours."""
-    background, yellow, shade = (240, 240, 240), (255, 220, 50), (200, 160, 20)
+    """A yellow envelope with a stamp and address lines, in at most 16 colours; MAIL_BACKGROUND
+    around it is what the Windows icon leaves transparent."""
+    background, yellow, shade = MAIL_BACKGROUND, (255, 220, 50), (200, 160, 20)
     ink, stamp, stamp_edge = (40, 40, 40), (220, 40, 40), (255, 255, 255)
     pixels = canvas(size, size, background)
     unit = size / 32
@@ -342,7 +365,7 @@ def hand_cursor():
 
 if __name__ == "__main__":
     write_png("tarvola.png", program_icon())
-    write_ico("tarvola.ico", program_icon())
+    write_multi_ico("tarvola.ico", [program_icon(), program_icon(96)])
     write_rgb_png("donation.png", donation_picture())
     write_rgb_png("site_banner.png", site_banner())
     write_png("mail_32.png", mail_icon(32), palette_size=16)
@@ -350,8 +373,12 @@ if __name__ == "__main__":
     outline, mask = hand_cursor()
     write_xbm("hand_cursor.xbm", outline, hot=(5, 0))
     write_xbm("hand_cursor_mask.xbm", mask, hot=(5, 0))
-    # The same pictures for the Windows front end's resources.
+    # The same pictures for the Windows front end's resources, also drawn at twice the size for
+    # high resolutions; the mail icon in 16 colours with its background left transparent.
     write_bmp("donation.bmp", donation_picture())
+    write_bmp("donation_2x.bmp", donation_picture(2))
     write_bmp("site_banner.bmp", site_banner())
-    write_multi_ico("mail.ico", [mail_icon(32), mail_icon(16)])
+    write_bmp("site_banner_2x.bmp", site_banner(2))
+    write_multi_ico("mail.ico", [mail_icon(32), mail_icon(16), mail_icon(64)], transparent=MAIL_BACKGROUND,
+                    palette_size=16)
     write_cur("hand.cur", outline, mask, hot=(5, 0))

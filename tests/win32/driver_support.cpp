@@ -1,5 +1,7 @@
 #include "driver_support.h"
 
+#include <oleacc.h>
+
 #include <cstdio>
 #include <iterator>
 #include <sstream>
@@ -111,6 +113,27 @@ int CountWindows(const wchar_t* windowClass)
     for (HWND w = FindWindowExW(nullptr, nullptr, windowClass, nullptr); w; w = FindWindowExW(nullptr, w, windowClass, nullptr))
         ++count;
     return count;
+}
+
+std::wstring AccessibleName(HWND window)
+{
+    IAccessible* accessible = nullptr;
+    // MinGW's IID_IAccessible symbol does not hold the interface's id; __uuidof does.
+    const HRESULT found = AccessibleObjectFromWindow(window, static_cast<DWORD>(OBJID_CLIENT), __uuidof(IAccessible),
+                                                     reinterpret_cast<void**>(&accessible));
+    if (FAILED(found) || !accessible)
+        return L"(none: no accessible object)";
+    VARIANT self {};
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    BSTR name = nullptr;
+    const HRESULT read = accessible->get_accName(self, &name);
+    accessible->Release();
+    if (read != S_OK || !name)
+        return L"(none: get_accName " + std::to_wstring(static_cast<unsigned long>(read)) + L")";
+    std::wstring text(name, SysStringLen(name));
+    SysFreeString(name);
+    return text;
 }
 
 int PassedChecks()

@@ -49,4 +49,8 @@ HWND FocusOf(DWORD thread);
 // How many top-level windows of a class exist.
 int CountWindows(const wchar_t* windowClass);
 
+// The name a screen reader reads for a window, through Active Accessibility (get_accName of its
+// client object); "(none: ...)" with the reason when there is none.
+std::wstring AccessibleName(HWND window);
+
 } // namespace tarvola::driver

@@ -17,6 +17,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -163,6 +164,8 @@ void CheckMainWindow(Program& program)
     // Field font: Microsoft Sans Serif 9.75 pt is 13 pixels high at 96 DPI; the dialog font's
     // 8.25 pt is 11.
     const int limits[] = {3, 2, 2, 9, 9, 0};
+    const wchar_t* const names[] = {L"Degrees", L"Minutes", L"Seconds", L"Decimal degrees result", L"Decimal degrees",
+                                    L"Degrees minutes seconds result"};
     for (int i = Text1; i <= Text6; ++i) {
         const auto field = static_cast<MainIndex>(i);
         HWND edit = MainField(main, field);
@@ -173,6 +176,8 @@ void CheckMainWindow(Program& program)
         Check(((editStyle & ES_READONLY) != 0) == readOnly, "read-only exactly for the results: " + name);
         const int limit = static_cast<int>(SendMessageW(edit, EM_GETLIMITTEXT, 0, 0));
         Check(limits[i] ? limit == limits[i] : limit > 9, "maximum length: " + name, std::to_string(limit));
+        const std::wstring spoken = AccessibleName(edit);
+        Check(spoken == names[i], "the name a screen reader reads: " + name, Narrow(spoken));
         std::string detail;
         if (field != Text4) // "0" after the first tick: nothing to measure
             Check(DrawsWith(edit, L"Microsoft Sans Serif", 13, 11, detail), "field font Microsoft Sans Serif 9.75: " + name, detail);
@@ -340,6 +345,22 @@ bool MovePointer(HWND about, POINT client, bool hand, std::string& cursor)
     return shown;
 }
 
+// Both addresses read at 4.5:1 or more on the background drawn around them.
+void CheckLinkContrast(HWND about, const std::string& scheme)
+{
+    double contrast[2] = {0, 0};
+    const int labels[] = {Label1, Label2};
+    WaitFor([&] {
+        const Capture capture = CaptureClient(about);
+        for (int i = 0; i < 2; ++i)
+            contrast[i] = TextContrast(capture, kAbout[labels[i]].at96);
+        return contrast[0] >= 4.5 && contrast[1] >= 4.5;
+    }, 2000);
+    for (int i = 0; i < 2; ++i)
+        Check(contrast[i] >= 4.5, std::string(kAbout[labels[i]].name) + " reads at 4.5:1 under " + scheme,
+              std::to_string(contrast[i]) + ":1");
+}
+
 void CheckHover(HWND about)
 {
     RequireHoverPoints();
@@ -360,9 +381,7 @@ void CheckHover(HWND about)
               DescribeInk("Label1", label1) + "; " + DescribeInk("Label2", label2));
         if (!coloursChecked && !hover.label1 && !hover.label2) {
             coloursChecked = true;
-            for (const auto& [name, ink] : {std::pair {"Label1", label1}, std::pair {"Label2", label2}})
-                Check(ink.inkPixels > 0 && ink.linkGreenPixels > 0 && ink.darkPixels == 0,
-                      std::string(name) + " is drawn in the link green RGB(0, 128, 0)", DescribeInk(name, ink));
+            CheckLinkContrast(about, "the default colours");
         }
     }
 }
@@ -470,11 +489,45 @@ void CheckAbout(Program& program, const std::wstring& log)
     Check(!(style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME)), "About is fixed");
     Check(SendMessageW(about, WM_GETICON, ICON_SMALL, 0) == 0 && GetClassLongPtrW(about, GCLP_HICON) == 0, "About has no icon");
     CheckAboutLayout(about, 96);
+    HWND donation = ChildAt(about, kAbout[PictureDon].at96.rect());
+    HWND icon = ChildAt(about, kAbout[Picture1].at96.rect());
+    for (const auto& [picture, name] : {std::pair {donation, L"Donate"}, std::pair {icon, L"Tarvola"}}) {
+        const std::wstring spoken = AccessibleName(picture);
+        Check(spoken == name, "the name a screen reader reads: " + Narrow(name), Narrow(spoken));
+    }
     CheckHover(about);
     CheckLinks(program, about, log);
 
-    SendMessageW(ok, BM_CLICK, 0, 0);
-    Check(WaitFor([] { return FindWindowW(L"TarvolaAbout", nullptr) == nullptr; }), "OK closes About");
+    // About minimised with the focus on the donation picture (where CheckLinks left it): the
+    // next About command brings it back and forward, and moves no focus.
+    Require(FocusOf(program.thread()) == donation, "the donation picture has the focus after its keys");
+    ShowWindow(about, SW_MINIMIZE);
+    Require(WaitFor([&] { return IsIconic(about) != FALSE; }), "About minimises");
+    ClickMenuAbout(main);
+    Check(WaitFor([&] { return !IsIconic(about) && GetForegroundWindow() == about; }),
+          "About again brings a minimised About back and forward");
+    Require(RoundTrip(about), "About answers a message");
+    Check(FocusOf(program.thread()) == donation, "About again leaves the focus on the donation picture");
+
+    // Enter on the icon and Escape do nothing; Tab goes on to OK.
+    PressKey(VK_TAB);
+    Check(WaitFor([&] { return FocusOf(program.thread()) == icon; }), "Tab from the donation picture focuses the icon");
+    PressKey(VK_RETURN);
+    PressKey(VK_ESCAPE);
+    PressKey(VK_TAB);
+    Check(WaitFor([&] { return FocusOf(program.thread()) == ok; }) && IsWindowVisible(about),
+          "Enter on the icon and Escape leave About open; Tab goes on to OK");
+
+    // Back from the main window by a click on About's background: the focus is on OK again, and
+    // Space presses it.
+    PointAt(bare, "sleep 0.1 click 1");
+    Check(WaitFor([&] { return GetForegroundWindow() == main; }), "a click on the main window brings it forward again");
+    PointAt(OnScreen(about, {210, 66}), "click 1");
+    Check(WaitFor([&] { return GetForegroundWindow() == about; }), "a click on About's background brings it forward");
+    Require(RoundTrip(about), "About answers a message");
+    PressKey(VK_SPACE);
+    Check(WaitFor([] { return FindWindowW(L"TarvolaAbout", nullptr) == nullptr; }),
+          "Space on OK, focused again after About was reactivated, closes About");
     about = OpenAbout(main);
     Check(about != nullptr, "About opens again");
     if (about) {
@@ -491,6 +544,12 @@ void CheckAbout(Program& program, const std::wstring& log)
         PostMessageW(about, WM_SYSCOMMAND, SC_CLOSE, 0);
         Check(WaitFor([] { return FindWindowW(L"TarvolaAbout", nullptr) == nullptr; }), "the close box closes About");
     }
+    about = OpenAbout(main);
+    Check(about && WaitFor([&] {
+        return GetForegroundWindow() == about && FocusOf(program.thread()) == ChildAt(about, kAbout[Command1].at96.rect());
+    }), "About opens again in front with the focus on OK");
+    PressKey(VK_RETURN);
+    Check(WaitFor([] { return FindWindowW(L"TarvolaAbout", nullptr) == nullptr; }), "Enter on the focused OK closes About");
     Check(OpenAbout(main) != nullptr, "About is open before the main window is closed");
     PostMessageW(main, WM_SYSCOMMAND, SC_CLOSE, 0);
     Check(program.endsWithin(5000), "closing the main window closes About and ends the program");
@@ -517,9 +576,88 @@ void CheckVersionRecord(const std::wstring& exe)
     VerQueryValueW(data.data(), L"\\StringFileInfo\\040C04B0\\FileVersion", reinterpret_cast<void**>(&version), &size);
     Check(version && std::wstring(version) == L"1.00.0001", "file version text");
     HMODULE module = LoadLibraryExW(exe.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
-    Check(module && FindResourceW(module, MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(24)), "manifest present");
+    HRSRC manifest = module ? FindResourceW(module, MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(24)) : nullptr;
+    Check(manifest != nullptr, "manifest present");
+    if (manifest) {
+        const auto* text = static_cast<const char*>(LockResource(LoadResource(module, manifest)));
+        const std::string content(text, SizeofResource(module, manifest));
+        Check(content.find("<supportedOS Id=\"{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}\"/>") != std::string::npos,
+              "the manifest names Windows 10 and 11 as supported");
+    }
     if (module)
         FreeLibrary(module);
+}
+
+// A colour scheme for the programs started while it lives, set in the user's registry as the
+// Control Panel sets it; the colours that were there come back when it goes.
+class ColourScheme {
+public:
+    struct Colour {
+        const wchar_t* name;
+        const wchar_t* rgb; // "R G B"
+    };
+
+    explicit ColourScheme(const std::vector<Colour>& colours)
+    {
+        Require(RegOpenKeyExW(HKEY_CURRENT_USER, L"Control Panel\\Colors", 0, KEY_QUERY_VALUE | KEY_SET_VALUE, &m_key)
+                    == ERROR_SUCCESS,
+                "the colours key of the Wine prefix opens");
+        for (const Colour& colour : colours) {
+            wchar_t old[32] = {};
+            DWORD size = sizeof old - sizeof(wchar_t);
+            const bool had = RegQueryValueExW(m_key, colour.name, nullptr, nullptr, reinterpret_cast<BYTE*>(old), &size)
+                == ERROR_SUCCESS;
+            m_saved.push_back({colour.name, had ? std::optional<std::wstring>(old) : std::nullopt});
+            set(colour.name, colour.rgb);
+        }
+    }
+    ~ColourScheme()
+    {
+        for (const auto& [name, old] : m_saved)
+            old ? set(name, *old) : static_cast<void>(RegDeleteValueW(m_key, name.c_str()));
+        RegCloseKey(m_key);
+    }
+    ColourScheme(const ColourScheme&) = delete;
+    ColourScheme& operator=(const ColourScheme&) = delete;
+
+private:
+    void set(const std::wstring& name, const std::wstring& rgb)
+    {
+        RegSetValueExW(m_key, name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(rgb.c_str()),
+                       static_cast<DWORD>((rgb.size() + 1) * sizeof(wchar_t)));
+    }
+
+    HKEY m_key = nullptr;
+    std::vector<std::pair<std::wstring, std::optional<std::wstring>>> m_saved;
+};
+
+// The addresses under a light, a dark and a high-contrast scheme, each with a window colour on
+// which the classic green reads at less than 4.5:1. (Wine reports no high-contrast theme to the
+// program whatever its colours: this checks the colours, not the theme's own link colour.)
+void CheckSchemes(const std::wstring& exe)
+{
+    struct Scheme {
+        const char* name;
+        std::vector<ColourScheme::Colour> colours;
+    };
+    const Scheme schemes[] = {
+        {"a light scheme (classic grey)", {{L"ButtonFace", L"212 208 200"}, {L"ButtonText", L"0 0 0"}}},
+        {"a dark scheme", {{L"ButtonFace", L"32 32 32"}, {L"ButtonText", L"255 255 255"}, {L"Window", L"0 0 0"},
+                           {L"WindowText", L"255 255 255"}}},
+        {"a high-contrast scheme", {{L"ButtonFace", L"0 0 0"}, {L"ButtonText", L"255 255 255"}, {L"Window", L"0 0 0"},
+                                    {L"WindowText", L"255 255 255"}, {L"HotTrackingColor", L"255 255 0"}}},
+    };
+    for (const Scheme& scheme : schemes) {
+        const ColourScheme colours(scheme.colours);
+        Program program(exe);
+        Require(program.main != nullptr, std::string("the main window appears under ") + scheme.name);
+        HWND about = OpenAbout(program.main);
+        Check(about != nullptr, std::string("About opens under ") + scheme.name);
+        if (about)
+            CheckLinkContrast(about, scheme.name);
+        PostMessageW(program.main, WM_SYSCOMMAND, SC_CLOSE, 0);
+        Check(program.endsWithin(5000), std::string("the program ends under ") + scheme.name);
+    }
 }
 
 // The resolution programs started from now on lay out at, as Windows keeps it for the user.
@@ -558,6 +696,9 @@ void Run(const std::wstring& exe, const std::wstring& mode, const std::wstring& 
     } else if (mode == L"dot") {
         CheckRefresh(program, false);
         CheckEnterAndEscape(program);
+        PostMessageW(program.main, WM_SYSCOMMAND, SC_CLOSE, 0);
+        Check(program.endsWithin(5000), "the program ends when its window is closed");
+        CheckSchemes(exe);
     } else {
         CheckMainWindow(program);
         CheckRefresh(program, true);
@@ -580,6 +721,9 @@ int wmain(int argc, wchar_t* argv[])
         std::printf("FAIL: no desktop %ls\n0 passed, 1 failed\n", kDesktop);
         return 1;
     }
+    // For the accessible objects; after joining the desktop, which a thread with a window
+    // (COM's apartment window) can no longer do.
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     try {
         Run(exe, mode, log);
         if (mode == L"comma")

@@ -1,6 +1,8 @@
 #include "screen_ink.h"
 
 #include <algorithm>
+#include <cmath>
+#include <map>
 
 namespace tarvola::driver {
 
@@ -36,7 +38,34 @@ DWORD Rgb(COLORREF colour)
 }
 
 
+double Luminance(DWORD pixel)
+{
+    const auto linear = [](DWORD channel) {
+        const double srgb = (channel & 0xFF) / 255.0;
+        return srgb <= 0.04045 ? srgb / 12.92 : std::pow((srgb + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(pixel >> 16) + 0.7152 * linear(pixel >> 8) + 0.0722 * linear(pixel);
+}
+
 } // namespace
+
+double TextContrast(const Capture& capture, const expected::Box& box)
+{
+    std::map<DWORD, int> counts;
+    for (int y = box.top; y < box.top + box.height; ++y)
+        for (int x = box.left; x < box.left + box.width; ++x)
+            ++counts[capture.at(x, y)];
+    const DWORD background = std::max_element(counts.begin(), counts.end(), [](const auto& a, const auto& b) {
+        return a.second < b.second;
+    })->first;
+    const double back = Luminance(background);
+    double best = 1;
+    for (const auto& [pixel, count] : counts) {
+        const double ink = Luminance(pixel);
+        best = std::max(best, (std::max(ink, back) + 0.05) / (std::min(ink, back) + 0.05));
+    }
+    return best;
+}
 
 LabelInk InkOf(const Capture& capture, const expected::Box& box)
 {
@@ -52,8 +81,6 @@ LabelInk InkOf(const Capture& capture, const expected::Box& box)
                 continue;
             }
             ++ink.inkPixels;
-            ink.linkGreenPixels += pixel == 0x008000;
-            ink.darkPixels += ((pixel >> 8) & 0xFF) < 112;
             leftmost = std::min(leftmost, x - box.left);
             rightmost = std::max(rightmost, x - box.left);
             longestRun = std::max(longestRun, ++run);
@@ -66,8 +93,7 @@ LabelInk InkOf(const Capture& capture, const expected::Box& box)
 
 std::string DescribeInk(const char* name, const LabelInk& ink)
 {
-    return std::string(name) + ": " + std::to_string(ink.inkPixels) + " ink, " + std::to_string(ink.linkGreenPixels)
-        + " link green, " + std::to_string(ink.darkPixels) + " darker, " + (ink.underlined ? "underlined" : "plain");
+    return std::string(name) + ": " + std::to_string(ink.inkPixels) + " ink, " + (ink.underlined ? "underlined" : "plain");
 }
 
 } // namespace tarvola::driver

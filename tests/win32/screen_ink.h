@@ -29,13 +29,16 @@ Capture CaptureClient(HWND window);
 // runs unbroken across nearly all of it, as an underline does and no row of letters does.
 struct LabelInk {
     int inkPixels = 0;
-    int linkGreenPixels = 0; // exactly RGB(0, 128, 0), the links' colour
-    int darkPixels = 0;      // ink darker in green than the link colour: another colour's text
     bool underlined = false;
 };
 
 LabelInk InkOf(const Capture& capture, const expected::Box& box);
 
 std::string DescribeInk(const char* name, const LabelInk& ink);
+
+// The contrast, as the accessibility guidelines reckon it, of a label's text on the background
+// drawn around it: the box's commonest pixel is the background, and the ink pixel that stands
+// out most from it is the text's own colour (edge pixels blend the two). 1 with no ink.
+double TextContrast(const Capture& capture, const expected::Box& box);
 
 } // namespace tarvola::driver
