@@ -1,5 +1,7 @@
 #include "about_layout.h"
 
+#include <algorithm>
+
 namespace tarvola {
 
 const AboutPlace& PlaceOf(AboutControl control)
@@ -19,6 +21,10 @@ TwipsRect WindowRectOf(AboutControl control)
         const TwipsRect frame = PlaceOf(place.container).rect;
         rect.left += frame.left;
         rect.top += frame.top;
+        const int right = std::min(rect.left + rect.width, frame.left + frame.width);
+        const int bottom = std::min(rect.top + rect.height, frame.top + frame.height);
+        rect.width = std::max(0, right - rect.left);
+        rect.height = std::max(0, bottom - rect.top);
     }
     return rect;
 }
@@ -29,6 +35,17 @@ AboutControl AboutControlAt(int x, int y)
         if (place.control == AboutControl::Image2)
             continue;
         if (WindowRectOf(place.control).contains(x, y))
+            return place.control;
+    }
+    return AboutControl::Background;
+}
+
+AboutControl AboutControlAtPixel(int x, int y, int dotsPerInch)
+{
+    for (const AboutPlace& place : kAboutLayout) {
+        if (place.control == AboutControl::Image2)
+            continue;
+        if (PixelBoxOf(WindowRectOf(place.control), dotsPerInch).contains(x, y))
             return place.control;
     }
     return AboutControl::Background;

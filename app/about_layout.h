@@ -53,11 +53,17 @@ inline constexpr std::array<AboutPlace, 11> kAboutLayout {{
 // The place of one control.
 [[nodiscard]] const AboutPlace& PlaceOf(AboutControl control);
 
-// The control's rectangle relative to the window's client area.
+// The control's rectangle relative to the window's client area, cut to its frame: what sticks
+// out of a frame is neither shown nor takes the pointer.
 [[nodiscard]] TwipsRect WindowRectOf(AboutControl control);
 
 // The control that takes the pointer at a point of the client area, in twips. The banner Image2
 // takes no pointer input (it draws only), so over it the pointer is over SiteUlvo.
 [[nodiscard]] AboutControl AboutControlAt(int x, int y);
+
+// The same at a point in device pixels of a window laid out at `dotsPerInch`: a control takes
+// exactly the pixels the window gives it (PixelBoxOf its WindowRectOf), not those around it
+// that round to the same twips.
+[[nodiscard]] AboutControl AboutControlAtPixel(int x, int y, int dotsPerInch);
 
 } // namespace tarvola

@@ -24,4 +24,25 @@ struct TwipsRect {
     return static_cast<int>((scaled >= 0 ? scaled + 720 : scaled - 720) / 1440);
 }
 
+// A rectangle in device pixels: left, top, width, height.
+struct PixelBox {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+
+    [[nodiscard]] constexpr bool contains(int x, int y) const
+    {
+        return x >= left && x < left + width && y >= top && y < top + height;
+    }
+};
+
+// Where a window puts a rectangle of its layout at a resolution: each of left, top, width and
+// height rounded on its own, so that equal twips sizes give equal pixel sizes.
+[[nodiscard]] constexpr PixelBox PixelBoxOf(const TwipsRect& rect, int dotsPerInch)
+{
+    return {TwipsToPixels(rect.left, dotsPerInch), TwipsToPixels(rect.top, dotsPerInch),
+            TwipsToPixels(rect.width, dotsPerInch), TwipsToPixels(rect.height, dotsPerInch)};
+}
+
 } // namespace tarvola

@@ -37,11 +37,13 @@ add_test(NAME windows.executable COMMAND ${PROJECT_SOURCE_DIR}/tests/win32/check
 add_test(NAME windows.core_tests
     COMMAND ${CMAKE_COMMAND} -E env WINEPREFIX=${_wine_work}/wineprefix WINEDEBUG=-all
         ${PROJECT_SOURCE_DIR}/tests/win32/run_core_tests.sh ${_windows_dir})
-foreach(_mode comma dot dpi144)
+# The display scales Windows laptops ship with: 100 % (comma, dot), 125, 150, 175 and 200 %.
+foreach(_mode comma dot dpi120 dpi144 dpi168 dpi192)
     add_test(NAME windows.gui_${_mode}
         COMMAND ${PROJECT_SOURCE_DIR}/tests/win32/run_gui_tests.sh ${_mode}
             ${_windows_dir}/tests/win32/gui_driver.exe ${_exe} ${_wine_work} $<TARGET_FILE:x_cursor>)
 endforeach()
-set_tests_properties(windows.core_tests windows.gui_comma windows.gui_dot windows.gui_dpi144 PROPERTIES
+set_tests_properties(windows.core_tests windows.gui_comma windows.gui_dot windows.gui_dpi120 windows.gui_dpi144
+    windows.gui_dpi168 windows.gui_dpi192 PROPERTIES
     FIXTURES_REQUIRED wine_prefix RESOURCE_LOCK wine_prefix LABELS windows TIMEOUT 300)
 set_tests_properties(windows.prefix windows.executable PROPERTIES LABELS windows)

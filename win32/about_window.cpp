@@ -8,6 +8,8 @@
 
 #include <shellapi.h>
 
+#include <utility>
+
 namespace tarvola::win32 {
 
 namespace {
@@ -41,8 +43,11 @@ COLORREF LinkColour()
     return RGB(readable.red, readable.green, readable.blue);
 }
 
-// A picture that can take the focus (the donation picture and the icon are in the tab order):
-// it draws an icon or a bitmap, a focus rectangle when focused, and leaves the mouse to the window.
+// A picture: an icon or a bitmap, and a focus rectangle when focused (the donation picture and
+// the icon are in the tab order); it leaves the mouse to the window. A bitmap fills the whole
+// picture, which is as large as its place in the layout: pixel by pixel when that is a whole
+// multiple of the bitmap, smoothed otherwise. An icon keeps its own size, from the top left,
+// and is cut where the picture ends.
 void PaintPicture(HWND picture)
 {
     PAINTSTRUCT paint;
@@ -54,13 +59,17 @@ void PaintPicture(HWND picture)
     if (GetObjectType(image) == OBJ_BITMAP) {
         BITMAP info {};
         GetObjectW(image, sizeof info, &info);
+        const bool whole = info.bmWidth > 0 && info.bmHeight > 0 && client.right % info.bmWidth == 0
+            && client.bottom % info.bmHeight == 0 && client.right / info.bmWidth == client.bottom / info.bmHeight;
+        SetStretchBltMode(dc, whole ? COLORONCOLOR : HALFTONE);
+        SetBrushOrgEx(dc, 0, 0, nullptr);
         HDC source = CreateCompatibleDC(dc);
         HGDIOBJ previous = SelectObject(source, image);
-        BitBlt(dc, 0, 0, info.bmWidth, info.bmHeight, source, 0, 0, SRCCOPY);
+        StretchBlt(dc, 0, 0, client.right, client.bottom, source, 0, 0, info.bmWidth, info.bmHeight, SRCCOPY);
         SelectObject(source, previous);
         DeleteDC(source);
     } else if (image) {
-        DrawIconEx(dc, 0, 0, static_cast<HICON>(image), client.right, client.bottom, 0, nullptr, DI_NORMAL);
+        DrawIconEx(dc, 0, 0, static_cast<HICON>(image), 0, 0, 0, nullptr, DI_NORMAL);
     }
     if (GetFocus() == picture)
         DrawFocusRect(dc, &client);
@@ -125,10 +134,14 @@ AboutWindowWin::AboutWindowWin(HINSTANCE instance, HWND owner, AboutLifetime& li
     : m_instance(instance)
     , m_lifetime(lifetime)
 {
-    m_icon = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_ICON1), IMAGE_ICON, 48, 48, 0));
-    m_mailIcon = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_MAIL), IMAGE_ICON, 32, 32, 0));
-    m_donation = static_cast<HBITMAP>(LoadImageW(instance, MAKEINTRESOURCEW(IDB_DONATION), IMAGE_BITMAP, 0, 0, 0));
-    m_banner = static_cast<HBITMAP>(LoadImageW(instance, MAKEINTRESOURCEW(IDB_BANNER), IMAGE_BITMAP, 0, 0, 0));
+    // The bitmaps as drawn, at their own size and at twice it; the icons are loaded at each
+    // resolution's size (layOut).
+    for (int scale : {0, 1}) {
+        m_donation[scale] = static_cast<HBITMAP>(
+            LoadImageW(instance, MAKEINTRESOURCEW(scale ? IDB_DONATION_2X : IDB_DONATION), IMAGE_BITMAP, 0, 0, 0));
+        m_banner[scale] = static_cast<HBITMAP>(
+            LoadImageW(instance, MAKEINTRESOURCEW(scale ? IDB_BANNER_2X : IDB_BANNER), IMAGE_BITMAP, 0, 0, 0));
+    }
     // LoadImage with no size keeps the cursor's own 32 x 32 and its hot spot (5, 0) at any DPI.
     m_hand = static_cast<HCURSOR>(LoadImageW(instance, MAKEINTRESOURCEW(IDC_HAND_CURSOR), IMAGE_CURSOR, 0, 0, 0));
 
@@ -155,7 +168,8 @@ AboutWindowWin* AboutWindowWin::Create(HINSTANCE instance, HWND owner, AboutLife
 
 AboutWindowWin::~AboutWindowWin()
 {
-    for (HGDIOBJ object : {static_cast<HGDIOBJ>(m_donation), static_cast<HGDIOBJ>(m_banner)})
+    for (HGDIOBJ object : {static_cast<HGDIOBJ>(m_donation[0]), static_cast<HGDIOBJ>(m_donation[1]),
+                           static_cast<HGDIOBJ>(m_banner[0]), static_cast<HGDIOBJ>(m_banner[1])})
         if (object)
             DeleteObject(object);
     for (HICON icon : {m_icon, m_mailIcon})
@@ -179,13 +193,9 @@ void AboutWindowWin::createControls()
     // The pictures draw no text: theirs is the name screen readers give them.
     make(AboutControl::PictureDon, kPictureClassName, Widen(kDonationPictureName), WS_TABSTOP);
     make(AboutControl::Picture1, kPictureClassName, Widen(kProgramIconName), WS_TABSTOP);
-    SetWindowLongPtrW(control(AboutControl::PictureDon), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(m_donation));
-    SetWindowLongPtrW(control(AboutControl::Picture1), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(m_icon));
-    make(AboutControl::Image2, L"STATIC", L"", SS_BITMAP);
-    SendMessageW(control(AboutControl::Image2), STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(m_banner));
+    make(AboutControl::Image2, kPictureClassName, L"", 0); // pictures are given at each resolution (layOut)
     make(AboutControl::Label2, L"STATIC", Widen(SiteAddressText()), SS_LEFT);
-    make(AboutControl::Image1, L"STATIC", L"", SS_ICON | SS_REALSIZECONTROL);
-    SendMessageW(control(AboutControl::Image1), STM_SETICON, reinterpret_cast<WPARAM>(m_mailIcon), 0);
+    make(AboutControl::Image1, kPictureClassName, L"", 0);
     make(AboutControl::Label1, L"STATIC", Widen(kShownMailAddress), SS_LEFT);
     make(AboutControl::Label3, L"STATIC", L"Tarvola", SS_CENTER);
     make(AboutControl::Label5, L"STATIC", L"v 1.1", SS_CENTER);
@@ -194,10 +204,22 @@ void AboutWindowWin::createControls()
 void AboutWindowWin::layOut(int dpi)
 {
     m_dpi = dpi;
-    m_dialogFont = ScaledFont(kClassicFace, 8.25, dpi);
-    m_underlinedFont = ScaledFont(kClassicFace, 8.25, dpi, false, true);
-    m_titleFont = ScaledFont(L"Arial", 14.25, dpi);
-    m_versionFont = ScaledFont(L"Arial", 11.25, dpi, true);
+    // The controls take the new fonts before the old ones are deleted: none ever holds a
+    // deleted font.
+    ScaledFont dialogFont(kClassicFace, 8.25, dpi);
+    ScaledFont underlinedFont(kClassicFace, 8.25, dpi, false, true);
+    ScaledFont titleFont(L"Arial", 14.25, dpi);
+    ScaledFont versionFont(L"Arial", 11.25, dpi, true);
+    SetControlFont(control(AboutControl::Command1), dialogFont);
+    SetControlFont(control(AboutControl::Label1), m_underlined[0] ? underlinedFont : dialogFont);
+    SetControlFont(control(AboutControl::Label2), m_underlined[1] ? underlinedFont : dialogFont);
+    SetControlFont(control(AboutControl::Label3), titleFont);
+    SetControlFont(control(AboutControl::Label5), versionFont);
+    m_dialogFont = std::move(dialogFont);
+    m_underlinedFont = std::move(underlinedFont);
+    m_titleFont = std::move(titleFont);
+    m_versionFont = std::move(versionFont);
+    givePictures(dpi);
 
     RECT frame {0, 0, TwipsToPixels(kAboutClient.width, dpi), TwipsToPixels(kAboutClient.height, dpi)};
     AdjustWindowRectExForDpi(&frame, kStyle, FALSE, kExStyle, static_cast<UINT>(dpi));
@@ -209,23 +231,45 @@ void AboutWindowWin::layOut(int dpi)
         HWND window = control(place.control);
         if (!window)
             continue; // the two frames have no window of their own
-        int width = TwipsToPixels(rect.width, dpi);
-        int height = TwipsToPixels(rect.height, dpi);
-        if (place.control == AboutControl::PictureDon) {
-            BITMAP info {}; // sized to its picture
-            GetObjectW(m_donation, sizeof info, &info);
-            width = info.bmWidth;
-            height = info.bmHeight;
+        PixelBox box = PixelBoxOf(rect, dpi);
+        // A text too wide for its place (font sizes round up faster than places scale) gets
+        // the room it needs, on one line; a centred one on both sides.
+        const ScaledFont* textFont = place.control == AboutControl::Label3 ? &m_titleFont
+            : place.control == AboutControl::Label5                       ? &m_versionFont
+            : place.control == AboutControl::Label1 || place.control == AboutControl::Label2 ? &m_dialogFont
+                                                                                               : nullptr;
+        if (textFont) {
+            const int needed = TextWidth(window, *textFont);
+            if (needed > box.width) {
+                if (place.control == AboutControl::Label3 || place.control == AboutControl::Label5)
+                    box.left -= (needed - box.width + 1) / 2;
+                box.width = needed;
+            }
         }
-        SetWindowPos(window, nullptr, TwipsToPixels(rect.left, dpi), TwipsToPixels(rect.top, dpi), width, height,
-                     SWP_NOZORDER | SWP_NOACTIVATE);
+        SetWindowPos(window, nullptr, box.left, box.top, box.width, box.height, SWP_NOZORDER | SWP_NOACTIVATE);
     }
-    for (AboutControl name : {AboutControl::Command1, AboutControl::Label1, AboutControl::Label2})
-        SetControlFont(control(name), m_dialogFont);
-    SetControlFont(control(AboutControl::Label3), m_titleFont);
-    SetControlFont(control(AboutControl::Label5), m_versionFont);
-    setUnderlined(AboutLabel::Label1, m_underlined[0]);
-    setUnderlined(AboutLabel::Label2, m_underlined[1]);
+}
+
+void AboutWindowWin::givePictures(int dpi)
+{
+    // The bitmaps from their drawing nearest in size: at twice the size past 1.41 (the square
+    // root of 2) times 96 DPI. The icons at their own size, 48 and 32 pixels at 96 DPI, which
+    // Windows makes from the nearest of their images.
+    const int scale = dpi * dpi > 2 * 96 * 96 ? 1 : 0;
+    SetWindowLongPtrW(control(AboutControl::PictureDon), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(m_donation[scale]));
+    SetWindowLongPtrW(control(AboutControl::Image2), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(m_banner[scale]));
+    const int iconSize = MulDiv(48, dpi, 96), mailSize = MulDiv(32, dpi, 96);
+    HICON icon = static_cast<HICON>(LoadImageW(m_instance, MAKEINTRESOURCEW(IDI_ICON1), IMAGE_ICON, iconSize, iconSize, 0));
+    HICON mail = static_cast<HICON>(LoadImageW(m_instance, MAKEINTRESOURCEW(IDI_MAIL), IMAGE_ICON, mailSize, mailSize, 0));
+    SetWindowLongPtrW(control(AboutControl::Picture1), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(icon));
+    SetWindowLongPtrW(control(AboutControl::Image1), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(mail));
+    for (HICON old : {m_icon, m_mailIcon})
+        if (old)
+            DestroyIcon(old);
+    m_icon = icon;
+    m_mailIcon = mail;
+    for (AboutControl picture : {AboutControl::PictureDon, AboutControl::Picture1, AboutControl::Image2, AboutControl::Image1})
+        InvalidateRect(control(picture), nullptr, TRUE);
 }
 
 void AboutWindowWin::present()
@@ -264,7 +308,7 @@ AboutControl AboutWindowWin::controlAt(LPARAM clientPoint) const
 {
     const int x = static_cast<short>(LOWORD(clientPoint));
     const int y = static_cast<short>(HIWORD(clientPoint));
-    return AboutControlAt(MulDiv(x, 1440, m_dpi), MulDiv(y, 1440, m_dpi));
+    return AboutControlAtPixel(x, y, m_dpi);
 }
 
 LRESULT CALLBACK AboutWindowWin::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)

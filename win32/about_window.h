@@ -44,6 +44,7 @@ private:
 
     void createControls();
     void layOut(int dpi);
+    void givePictures(int dpi); // each picture at its size for the resolution
     [[nodiscard]] AboutControl controlAt(LPARAM clientPoint) const;
     [[nodiscard]] HWND control(AboutControl name) const { return m_controls[static_cast<std::size_t>(name)]; }
 
@@ -60,8 +61,8 @@ private:
     bool m_underlined[2] = {false, false};
     HICON m_icon = nullptr;
     HICON m_mailIcon = nullptr;
-    HBITMAP m_donation = nullptr;
-    HBITMAP m_banner = nullptr;
+    HBITMAP m_donation[2] = {nullptr, nullptr}; // as drawn, and drawn at twice the size
+    HBITMAP m_banner[2] = {nullptr, nullptr};
     HCURSOR m_hand = nullptr;
     ScaledFont m_dialogFont;
     ScaledFont m_underlinedFont;

@@ -8,6 +8,9 @@
 #include "user_locale.h"
 #include "wide_text.h"
 
+#include <algorithm>
+#include <utility>
+
 namespace tarvola::win32 {
 
 namespace {
@@ -180,29 +183,43 @@ void FormTarvolaWindow::createControls()
 
 void FormTarvolaWindow::layOut(int dpi)
 {
-    m_dialogFont = ScaledFont(kClassicFace, 8.25, dpi);
-    m_fieldFont = ScaledFont(kClassicFace, 9.75, dpi);
-    m_unitFont = ScaledFont(kClassicFace, 12, dpi);
+    // The controls take the new fonts before the old ones are deleted (when the new ones move
+    // in): none ever holds a deleted font.
+    ScaledFont dialogFont(kClassicFace, 8.25, dpi);
+    ScaledFont fieldFont(kClassicFace, 9.75, dpi);
+    ScaledFont unitFont(kClassicFace, 12, dpi);
     for (const FormPlace& place : kFormLayout) {
         HWND control = m_controls[static_cast<std::size_t>(place.control)];
-        const RECT rect = PixelRect(FormWindowRectOf(place.control), dpi);
+        const ScaledFont& font = IsField(place.control) ? fieldFont : IsUnitMark(place.control) ? unitFont : dialogFont;
+        SetControlFont(control, font);
+        RECT rect = PixelRect(FormWindowRectOf(place.control), dpi);
+        // A text too wide for its place gets the room it needs, on one line: font sizes round up
+        // faster than places scale, and a header that wrapped would lose "Result".
+        if (!IsField(place.control) && place.control != FormControl::Frame1 && place.control != FormControl::Frame2)
+            rect.right = std::max(rect.right, rect.left + TextWidth(control, font));
         SetWindowPos(control, nullptr, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
                      SWP_NOZORDER | SWP_NOACTIVATE);
-        SetControlFont(control, IsField(place.control) ? m_fieldFont
-                                : IsUnitMark(place.control) ? m_unitFont
-                                                            : m_dialogFont);
         // The narrow fields hold their three digits only without the edit's inner margins.
         if (IsField(place.control))
             SendMessageW(control, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, 0);
     }
+    m_dialogFont = std::move(dialogFont);
+    m_fieldFont = std::move(fieldFont);
+    m_unitFont = std::move(unitFont);
+}
+
+SIZE FormTarvolaWindow::frameSize(int dpi) const
+{
+    RECT frame = PixelRect(kFormClient, dpi);
+    AdjustWindowRectExForDpi(&frame, kStyle, TRUE, kExStyle, static_cast<UINT>(dpi));
+    return {frame.right - frame.left, frame.bottom - frame.top};
 }
 
 void FormTarvolaWindow::placeFrameCentred(int dpi)
 {
-    RECT frame = PixelRect(kFormClient, dpi);
-    AdjustWindowRectExForDpi(&frame, kStyle, TRUE, kExStyle, static_cast<UINT>(dpi));
-    const int width = frame.right - frame.left;
-    const int height = frame.bottom - frame.top;
+    const SIZE frame = frameSize(dpi);
+    const int width = frame.cx;
+    const int height = frame.cy;
     MONITORINFO monitor {};
     monitor.cbSize = sizeof monitor;
     GetMonitorInfoW(MonitorFromWindow(m_window, MONITOR_DEFAULTTOPRIMARY), &monitor);
@@ -259,10 +276,16 @@ LRESULT FormTarvolaWindow::handle(HWND window, UINT message, WPARAM wParam, LPAR
             return 0;
         }
         break;
-    case WM_DPICHANGED:
-        MoveToSuggestedRect(window, lParam);
-        layOut(HIWORD(wParam));
+    case WM_DPICHANGED: {
+        // Where Windows suggests, but at the layout's own size: the suggested rectangle scales
+        // the old frame linearly, which rounds otherwise than the client area's twips.
+        const int dpi = HIWORD(wParam);
+        const auto* suggested = reinterpret_cast<const RECT*>(lParam);
+        const SIZE frame = frameSize(dpi);
+        SetWindowPos(window, nullptr, suggested->left, suggested->top, frame.cx, frame.cy, SWP_NOZORDER | SWP_NOACTIVATE);
+        layOut(dpi);
         return 0;
+    }
     case WM_CLOSE:
         // About goes first; the close is never refused.
         m_about.closeAbout();

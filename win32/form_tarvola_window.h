@@ -37,6 +37,7 @@ private:
     void createControls();
     void layOut(int dpi);
     void placeFrameCentred(int dpi);
+    [[nodiscard]] SIZE frameSize(int dpi) const; // the frame around the layout's client area
     void tick();
 
     HINSTANCE m_instance;

@@ -1,6 +1,7 @@
 #include "scaled_font.h"
 
 #include <cmath>
+#include <string>
 
 namespace tarvola::win32 {
 
@@ -33,6 +34,19 @@ ScaledFont::~ScaledFont()
 void SetControlFont(HWND control, const ScaledFont& font)
 {
     SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font.handle()), TRUE);
+}
+
+int TextWidth(HWND control, const ScaledFont& font)
+{
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
+    HDC dc = GetDC(control);
+    HGDIOBJ previous = SelectObject(dc, font.handle());
+    SIZE extent {};
+    GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent);
+    SelectObject(dc, previous);
+    ReleaseDC(control, dc);
+    return extent.cx;
 }
 
 } // namespace tarvola::win32

@@ -24,4 +24,7 @@ private:
 // Gives a control its font; the control does not own it.
 void SetControlFont(HWND control, const ScaledFont& font);
 
+// How wide a control's own text is on one line in this font, in pixels.
+[[nodiscard]] int TextWidth(HWND control, const ScaledFont& font);
+
 } // namespace tarvola::win32

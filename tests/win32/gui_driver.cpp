@@ -3,7 +3,7 @@
 // expected_layout.h, types into the fields, uses the mouse and the keyboard as a person would
 // (X events through xdotool, keys through SendInput), clicks the links, and reads the version
 // record. Usage:
-//   gui_driver.exe TARVOLA_EXE comma|dot|dpi144 LINK_LOG X_CURSOR XDOTOOL
+//   gui_driver.exe TARVOLA_EXE comma|dot|dpi120|dpi144|dpi168|dpi192 LINK_LOG X_CURSOR XDOTOOL
 // (the last two are Unix paths). Prints one line per failure and a closing "N passed, N failed";
 // a fault of the driver or of a tool it runs ends the run at once as a failure.
 #include "driver_input.h"
@@ -60,10 +60,11 @@ private:
 };
 
 // How wide the first `count` characters of `text` are in a font of this process.
-int ExtentIn(const std::wstring& text, int count, const wchar_t* face, int height)
+int ExtentIn(const std::wstring& text, int count, const wchar_t* face, int height, bool bold = false)
 {
     HDC dc = GetDC(nullptr);
-    HFONT font = CreateFontW(-height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, 0, 0, 0, 0, face);
+    HFONT font = CreateFontW(-height, 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, 0, 0, 0,
+                             0, face);
     HGDIOBJ previous = SelectObject(dc, font);
     SIZE extent {};
     GetTextExtentPoint32W(dc, text.c_str(), count, &extent);
@@ -71,6 +72,43 @@ int ExtentIn(const std::wstring& text, int count, const wchar_t* face, int heigh
     DeleteObject(font);
     ReleaseDC(nullptr, dc);
     return extent.cx;
+}
+
+// How wide the ink of a text is (from its first inked column to its last) when this process
+// draws it on one line in a font: what the same text must show in another process's window.
+int InkWidthIn(const std::wstring& text, const wchar_t* face, int height, bool bold)
+{
+    const int width = ExtentIn(text, static_cast<int>(text.size()), face, height, bold) + 2 * height;
+    const int rows = 2 * height;
+    BITMAPINFO info {};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -rows, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    HDC dc = CreateCompatibleDC(nullptr);
+    HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ previousBitmap = SelectObject(dc, bitmap);
+    HFONT font = CreateFontW(-height, 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, 0, 0, 0,
+                             0, face);
+    HGDIOBJ previousFont = SelectObject(dc, font);
+    RECT all {0, 0, width, rows};
+    FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    SetTextColor(dc, RGB(0, 0, 0));
+    SetBkMode(dc, TRANSPARENT);
+    TextOutW(dc, height, 0, text.c_str(), static_cast<int>(text.size()));
+    GdiFlush();
+    int left = width, right = -1;
+    const auto* pixels = static_cast<const DWORD*>(bits);
+    for (int y = 0; y < rows; ++y)
+        for (int x = 0; x < width; ++x)
+            if ((pixels[y * width + x] & 0xFFFFFF) != 0xFFFFFF) {
+                left = std::min(left, x);
+                right = std::max(right, x);
+            }
+    SelectObject(dc, previousFont);
+    DeleteObject(font);
+    SelectObject(dc, previousBitmap);
+    DeleteObject(bitmap);
+    DeleteDC(dc);
+    return right < left ? 0 : right - left + 1;
 }
 
 // Whether an edit draws its text in the given face and character height. Another process's font
@@ -126,19 +164,87 @@ const Placed& Main(MainIndex i) { return kMain[i]; }
 
 HWND MainField(HWND main, MainIndex field, int dpi = 96)
 {
-    return ChildAt(main, (dpi == 144 ? Main(field).at144 : Main(field).at96).rect());
+    return ChildAt(main, Main(field).at(dpi).rect());
+}
+
+// The child window at a control's place: exactly there, or for a text starting there (centred:
+// around it) and as wide or wider.
+HWND PlacedChild(HWND parent, const Placed& place, int dpi)
+{
+    const RECT expected = place.at(dpi).rect();
+    if (!place.text)
+        return ChildAt(parent, expected);
+    struct Search {
+        RECT expected;
+        HWND found;
+    } search {expected, nullptr};
+    EnumChildWindows(
+        parent,
+        [](HWND child, LPARAM data) -> BOOL {
+            auto* s = reinterpret_cast<Search*>(data);
+            RECT rect;
+            GetWindowRect(child, &rect);
+            MapWindowPoints(nullptr, GetParent(child), reinterpret_cast<POINT*>(&rect), 2);
+            const bool around = rect.left <= s->expected.left && rect.right >= s->expected.right
+                && (rect.left == s->expected.left || rect.left + rect.right == s->expected.left + s->expected.right
+                    || rect.left + rect.right == s->expected.left + s->expected.right - 1);
+            if (!IsWindowVisible(child) || rect.top != s->expected.top || rect.bottom != s->expected.bottom || !around)
+                return TRUE;
+            s->found = child;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+std::string AtDpi(int dpi)
+{
+    return " at " + std::to_string(dpi) + " DPI";
 }
 
 void CheckLayout(HWND main, int dpi)
 {
     RECT client;
     GetClientRect(main, &client);
-    const RECT expected = (dpi == 144 ? kMainClient144 : kMainClient96).rect();
-    Check(EqualRect(&client, &expected), "main window client area at " + std::to_string(dpi) + " DPI", Describe(client));
+    const RECT expected = kMainClient.at(dpi).rect();
+    Check(EqualRect(&client, &expected), "main window client area" + AtDpi(dpi), Describe(client));
     for (const Placed& place : kMain) {
-        const RECT rect = (dpi == 144 ? place.at144 : place.at96).rect();
-        Check(ChildAt(main, rect) != nullptr, "control at its place at " + std::to_string(dpi) + " DPI: " + place.name,
+        const RECT rect = place.at(dpi).rect();
+        Check(PlacedChild(main, place, dpi) != nullptr, "control at its place" + AtDpi(dpi) + ": " + place.name,
               "expected " + Describe(rect));
+    }
+}
+
+// Every static text shows whole, on one line: its window is as wide as the text in its font,
+// and on the screen its ink spans as wide as the same text drawn here on one line (a text
+// wrapped onto a hidden second line, or cut, spans less). Another process's font cannot be
+// read: the widths come from the same face and size set here, from the same fonts of the same
+// Wine prefix.
+template <std::size_t N>
+void CheckTexts(HWND window, const ShownText (&texts)[N], int dpi)
+{
+    const std::size_t level = static_cast<std::size_t>(std::find(std::begin(kDpis), std::end(kDpis), dpi) - std::begin(kDpis));
+    Require(level < std::size(kDpis), "a resolution the texts' fonts are written out for");
+    const Capture capture = CaptureClient(window);
+    for (const ShownText& text : texts) {
+        const std::string name = text.place.name + AtDpi(dpi);
+        HWND control = PlacedChild(window, text.place, dpi);
+        Check(control != nullptr, "text at its place: " + name);
+        if (!control)
+            continue;
+        const std::wstring shown = Text(control);
+        const int height = text.font.height[level];
+        const int needed = ExtentIn(shown, static_cast<int>(shown.size()), text.font.face, height, text.font.bold);
+        RECT rect;
+        GetWindowRect(control, &rect);
+        MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&rect), 2);
+        const int width = rect.right - rect.left;
+        Check(width >= needed, name + " has room for its text on one line",
+              "\"" + Narrow(shown) + "\" needs " + std::to_string(needed) + " px, has " + std::to_string(width));
+        const int whole = InkWidthIn(shown, text.font.face, height, text.font.bold);
+        const Box ink = InkBounds(capture, {rect.left, rect.top, width, rect.bottom - rect.top});
+        Check(whole > 0 && ink.width >= whole - 1, name + " shows whole on the screen",
+              "its ink spans " + std::to_string(ink.width) + " px, the whole text's " + std::to_string(whole));
     }
 }
 
@@ -160,6 +266,7 @@ void CheckMainWindow(Program& program)
     const int dy = (frame.top + frame.bottom) - (work.top + work.bottom);
     Check(dx >= -2 && dx <= 2 && dy >= -2 && dy <= 2, "frame centred in the work area", Describe(frame));
     CheckLayout(main, 96);
+    CheckTexts(main, kMainTexts, 96);
 
     // Field font: Microsoft Sans Serif 9.75 pt is 13 pixels high at 96 DPI; the dialog font's
     // 8.25 pt is 11.
@@ -275,13 +382,61 @@ void CheckAboutLayout(HWND about, int dpi)
 {
     RECT client;
     GetClientRect(about, &client);
-    const RECT expected = (dpi == 144 ? kAboutClient144 : kAboutClient96).rect();
-    Check(EqualRect(&client, &expected), "About client area at " + std::to_string(dpi) + " DPI", Describe(client));
+    const RECT expected = kAboutClient.at(dpi).rect();
+    Check(EqualRect(&client, &expected), "About client area" + AtDpi(dpi), Describe(client));
     for (const Placed& place : kAbout) {
-        const RECT rect = (dpi == 144 ? place.at144 : place.at96).rect();
-        Check(ChildAt(about, rect) != nullptr, "About control at its place at " + std::to_string(dpi) + " DPI: " + place.name,
+        const RECT rect = place.at(dpi).rect();
+        Check(PlacedChild(about, place, dpi) != nullptr, "About control at its place" + AtDpi(dpi) + ": " + place.name,
               "expected " + Describe(rect));
     }
+}
+
+std::string DescribeBox(const Box& box)
+{
+    return Describe(box.rect());
+}
+
+// What the pictures draw, read from the screen: each at its size in the layout, none stretched
+// past it nor left at its 96-DPI size; the mail icon only inside its frame, around its
+// envelope the button colour (its mask), not a square of its own.
+void CheckPictures(HWND about, int dpi)
+{
+    Capture capture;
+    const auto drawnAs = [&](const Box& search, const Box& drawn) {
+        const Box ink = InkBounds(capture, search);
+        return ink.left == drawn.left && ink.top == drawn.top && ink.width == drawn.width && ink.height == drawn.height;
+    };
+    const struct {
+        const char* name;
+        Box search; // the picture's window
+        Box drawn;
+    } pictures[] = {
+        {"the program icon", kAbout[Picture1].at(dpi), kIconDrawn.at(dpi)},
+        {"the donation picture", kAbout[PictureDon].at(dpi), kAbout[PictureDon].at(dpi)},
+        {"the banner", kAbout[Image2].at(dpi), kAbout[Image2].at(dpi)},
+    };
+    // Drawing may still be under way when About has just come up.
+    WaitFor([&] {
+        capture = CaptureClient(about);
+        for (const auto& picture : pictures)
+            if (!drawnAs(picture.search, picture.drawn))
+                return false;
+        return true;
+    }, 2000);
+    for (const auto& picture : pictures)
+        Check(drawnAs(picture.search, picture.drawn), std::string(picture.name) + " drawn at its layout size" + AtDpi(dpi),
+              "expected " + DescribeBox(picture.drawn) + ", drawn " + DescribeBox(InkBounds(capture, picture.search)));
+
+    const Box place = kMailIconPlace.at(dpi), shown = kAbout[Image1].at(dpi);
+    const Box ink = InkBounds(capture, place);
+    Check(ink.width * 32 >= place.width * 28 && ink.top >= shown.top && ink.top + ink.height <= shown.top + shown.height,
+          "the mail icon's envelope drawn at its size, inside the mail frame" + AtDpi(dpi),
+          "its place " + DescribeBox(place) + ", the frame ends at " + std::to_string(shown.top + shown.height)
+              + ", drawn " + DescribeBox(ink));
+    const DWORD face = GetSysColor(COLOR_BTNFACE);
+    const DWORD background = (GetRValue(face) << 16) | (GetGValue(face) << 8) | GetBValue(face);
+    Check(capture.at(place.left, place.top) == background && capture.at(place.left + place.width - 1, place.top) == background,
+          "the mail icon's corners show the button colour through it" + AtDpi(dpi));
 }
 
 // Points of About's client area at 96 DPI, in the control they stand for, with the cursor and
@@ -462,6 +617,38 @@ void CheckLinks(Program& program, HWND about, const std::wstring& logFile)
     Check(FindWindowW(L"TarvolaAbout", nullptr) == about, "About stays open after its links");
 }
 
+// The pointer takes exactly what the pictures draw: a click just outside the donation picture,
+// or just below the mail frame where the icon used to reach, opens nothing and shows no hand;
+// one on the last pixel drawn opens its link.
+void CheckPictureAreas(HWND about, int dpi, const std::wstring& logFile)
+{
+    LinkLog log(logFile);
+    const Box donation = kAbout[PictureDon].at(dpi), mailIcon = kAbout[Image1].at(dpi), mailArea = kMailArea.at(dpi);
+    const POINT inside[] = {{donation.left + donation.width - 1, donation.top + donation.height - 1},
+                            {mailIcon.left + mailIcon.width / 2, mailIcon.top + mailIcon.height - 1}};
+    const struct {
+        const char* where;
+        POINT at;
+    } outside[] = {
+        {"just right of the donation picture", {donation.left + donation.width, donation.top + donation.height / 2}},
+        {"just below the donation picture", {donation.left + donation.width / 2, donation.top + donation.height}},
+        {"just below the mail frame", {mailIcon.left + mailIcon.width / 2, mailArea.top + mailArea.height}},
+    };
+    for (const auto& point : outside) {
+        std::string cursor;
+        Check(MovePointer(about, point.at, false, cursor), std::string("no hand ") + point.where + AtDpi(dpi), cursor);
+        PointAt(OnScreen(about, point.at), "click 1");
+    }
+    for (const POINT& at : inside) {
+        std::string cursor;
+        Require(MovePointer(about, kRest, false, cursor), "the arrow over Label3, where the pointer rests");
+        Check(MovePointer(about, at, true, cursor), "the hand on the last pixel drawn of a picture" + AtDpi(dpi), cursor);
+        PointAt(OnScreen(about, at), "click 1");
+    }
+    log.expect({kDonationOpened, kMailOpened}, "clicks just outside the pictures open nothing, on their last pixels"
+                                               " their links" + AtDpi(dpi));
+}
+
 void CheckAbout(Program& program, const std::wstring& log)
 {
     HWND main = program.main;
@@ -489,6 +676,8 @@ void CheckAbout(Program& program, const std::wstring& log)
     Check(!(style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME)), "About is fixed");
     Check(SendMessageW(about, WM_GETICON, ICON_SMALL, 0) == 0 && GetClassLongPtrW(about, GCLP_HICON) == 0, "About has no icon");
     CheckAboutLayout(about, 96);
+    CheckTexts(about, kAboutTexts, 96);
+    CheckPictures(about, 96);
     HWND donation = ChildAt(about, kAbout[PictureDon].at96.rect());
     HWND icon = ChildAt(about, kAbout[Picture1].at96.rect());
     for (const auto& [picture, name] : {std::pair {donation, L"Donate"}, std::pair {icon, L"Tarvola"}}) {
@@ -681,18 +870,27 @@ bool JoinDesktop()
 
 void Run(const std::wstring& exe, const std::wstring& mode, const std::wstring& log)
 {
-    Require(SetLogPixels(mode == L"dpi144" ? 144 : 96), "the resolution is set in the Wine prefix");
+    // dpiNNN: NNN dots per inch; the other modes at 96.
+    const int dpi = mode.rfind(L"dpi", 0) == 0 ? std::stoi(mode.substr(3)) : 96;
+    Require(std::find(std::begin(kDpis), std::end(kDpis), dpi) != std::end(kDpis), "a resolution the driver knows");
+    Require(SetLogPixels(static_cast<DWORD>(dpi)), "the resolution is set in the Wine prefix");
     Program program(exe);
     Check(program.main != nullptr, "the main window appears");
     if (!program.main)
         return;
-    // What does not depend on the locale is checked once, in the comma-decimal run.
-    if (mode == L"dpi144") {
-        CheckLayout(program.main, 144);
+    // What does not depend on the locale is checked once, in the comma-decimal run; at the
+    // other resolutions only what depends on the resolution.
+    if (dpi != 96) {
+        CheckLayout(program.main, dpi);
+        CheckTexts(program.main, kMainTexts, dpi);
         HWND about = OpenAbout(program.main);
-        Check(about != nullptr, "the About menu entry opens About at 144 DPI");
-        if (about)
-            CheckAboutLayout(about, 144);
+        Check(about != nullptr, "the About menu entry opens About" + AtDpi(dpi));
+        if (about) {
+            CheckAboutLayout(about, dpi);
+            CheckTexts(about, kAboutTexts, dpi);
+            CheckPictures(about, dpi);
+            CheckPictureAreas(about, dpi, log);
+        }
     } else if (mode == L"dot") {
         CheckRefresh(program, false);
         CheckEnterAndEscape(program);
@@ -711,7 +909,7 @@ void Run(const std::wstring& exe, const std::wstring& mode, const std::wstring& 
 int wmain(int argc, wchar_t* argv[])
 {
     if (argc < 6) {
-        std::printf("usage: gui_driver TARVOLA_EXE comma|dot|dpi144 LINK_LOG X_CURSOR XDOTOOL\n");
+        std::printf("usage: gui_driver TARVOLA_EXE comma|dot|dpi120|dpi144|dpi168|dpi192 LINK_LOG X_CURSOR XDOTOOL\n");
         return 2;
     }
     const std::wstring exe = argv[1], mode = argv[2], log = argv[3];

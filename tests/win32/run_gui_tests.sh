@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Runs the GUI driver against tarvola.exe under Wine, in Wine's virtual desktop on a private
 # Xvfb display, with stand-in xdg-open and xdg-email that log the links they are handed. The
-# driver sets the resolution (LogPixels) the program starts with: 144 DPI in the dpi144 mode.
-# Usage: run_gui_tests.sh comma|dot|dpi144 GUI_DRIVER_EXE TARVOLA_EXE WORK_DIR X_CURSOR
+# driver sets the resolution (LogPixels) the program starts with: NNN DPI in a dpiNNN mode.
+# Usage: run_gui_tests.sh comma|dot|dpi120|dpi144|dpi168|dpi192 GUI_DRIVER_EXE TARVOLA_EXE WORK_DIR X_CURSOR
 set -euo pipefail
 mode=$1
 driver=$2
@@ -49,7 +49,7 @@ export PATH=$scratch:$PATH
 
 # A display of our own: Xvfb picks a number no other server holds (abstract sockets included,
 # which a display folder does not show) and says which.
-Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp -noreset 3> "$scratch/display" > /dev/null 2>&1 &
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3> "$scratch/display" > /dev/null 2>&1 &
 xvfb=$!
 cleanup() { stop_wine; kill $xvfb 2>/dev/null || true; rm -rf "$scratch"; }
 trap cleanup EXIT
@@ -58,7 +58,7 @@ for _ in $(seq 200); do [ -s "$scratch/display" ] && break; sleep 0.05; done
 display=$(cat "$scratch/display")
 export DISPLAY=:$display
 
-"${wine_locale[@]}" wine explorer /desktop=TarvolaTest,800x600 > /dev/null 2>&1 &
+"${wine_locale[@]}" wine explorer /desktop=TarvolaTest,1024x768 > /dev/null 2>&1 &
 status=0
 "${wine_locale[@]}" wine "$driver" "$(winepath -w "$exe")" "$mode" "$(winepath -w "$log")" \
     "$(cd "$(dirname "$x_cursor")" && pwd)/$(basename "$x_cursor")" "$xdotool" || status=$?

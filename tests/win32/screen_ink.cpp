@@ -91,6 +91,23 @@ LabelInk InkOf(const Capture& capture, const expected::Box& box)
     return ink;
 }
 
+expected::Box InkBounds(const Capture& capture, const expected::Box& box)
+{
+    const DWORD background = Rgb(GetSysColor(COLOR_BTNFACE));
+    int left = box.left + box.width, top = box.top + box.height, right = box.left - 1, bottom = box.top - 1;
+    for (int y = std::max(0, box.top); y < std::min(capture.height, box.top + box.height); ++y)
+        for (int x = std::max(0, box.left); x < std::min(capture.width, box.left + box.width); ++x)
+            if (capture.at(x, y) != background) {
+                left = std::min(left, x);
+                right = std::max(right, x);
+                top = std::min(top, y);
+                bottom = std::max(bottom, y);
+            }
+    if (right < left)
+        return {box.left, box.top, 0, 0};
+    return {left, top, right - left + 1, bottom - top + 1};
+}
+
 std::string DescribeInk(const char* name, const LabelInk& ink)
 {
     return std::string(name) + ": " + std::to_string(ink.inkPixels) + " ink, " + (ink.underlined ? "underlined" : "plain");

@@ -36,6 +36,10 @@ LabelInk InkOf(const Capture& capture, const expected::Box& box);
 
 std::string DescribeInk(const char* name, const LabelInk& ink);
 
+// The smallest box holding every pixel of `box` that is not of the dialog background: where a
+// picture or a text has drawn. Width and height 0 where nothing has.
+expected::Box InkBounds(const Capture& capture, const expected::Box& box);
+
 // The contrast, as the accessibility guidelines reckon it, of a label's text on the background
 // drawn around it: the box's commonest pixel is the background, and the ink pixel that stands
 // out most from it is the text's own colour (edge pixels blend the two). 1 with no ink.
