@@ -387,6 +387,15 @@ private slots:
         QTest::newRow("a number of 5007 characters")
             << "12,5825" + QString(5000, u'9')
             << QStringList {"12,", "12", "12", "12,582599"} << "12,203333" << " 12\u00B0 34' 57\"";
+        // A single-line field keeps what comes before the first line break.
+        QTest::newRow("a spreadsheet cell") << "12,5\r\n" << QStringList {"12,", "12", "12", "12,5"}
+                                            << "12,203333" << " 12\u00B0 30' 0\"";
+        QTest::newRow("a terminal line") << "45\nrm -rf" << QStringList {"45", "45", "45", "45"} << "45,7625"
+                                         << " 45\u00B0 0' 0\"";
+        // The length cut never leaves half a character.
+        QTest::newRow("emoji") << "\U0001F600\U0001F600\U0001F600"
+                               << QStringList {"\U0001F600", "\U0001F600", "\U0001F600", "\U0001F600\U0001F600\U0001F600"}
+                               << "45,5125" << " \u00B0 0' 0\"";
     }
 
     void cutsHostilePastesAndConvertsWhatIsLeft()

@@ -8,6 +8,7 @@
 #include "form_layout.h"
 #include "line_edit_field.h"
 #include "refresh_timer.h"
+#include "single_line_validator.h"
 #include "system_separators.h"
 #include "taskbar.h"
 #include "twips.h"
@@ -157,6 +158,7 @@ QLineEdit* FormTarvola::addField(QGroupBox* frame, const char* name, const Field
     edit->setGeometry(geometry);
     if (field.maxLength)
         edit->setMaxLength(*field.maxLength);
+    edit->setValidator(new SingleLineValidator(edit));
     if (readOnly) {
         edit->setReadOnly(true);
         // Dark text on the fixed light grey, so the result stays readable under a dark theme.
