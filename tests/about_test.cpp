@@ -329,7 +329,7 @@ private slots:
         }
     }
 
-    void keysOnTheFocusedDonationPictureOpenItOnce_data()
+    void keysOnTheFocusedDonationPictureOpenItOnceAndCloseOnOk_data()
     {
         QTest::addColumn<int>("key");
         QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
@@ -338,7 +338,7 @@ private slots:
         QTest::newRow("Return") << int(Qt::Key_Return) << Qt::KeyboardModifiers() << "\r";
         QTest::newRow("keypad Enter") << int(Qt::Key_Enter) << Qt::KeyboardModifiers(Qt::KeypadModifier) << "\r";
     }
-    void keysOnTheFocusedDonationPictureOpenItOnce()
+    void keysOnTheFocusedDonationPictureOpenItOnceAndCloseOnOk()
     {
         QFETCH(int, key);
         QFETCH(Qt::KeyboardModifiers, modifiers);
@@ -357,6 +357,14 @@ private slots:
             QKeyEvent held(QEvent::KeyPress, key, modifiers, text, true);
             QApplication::sendEvent(child(about, "PictureDon"), &held);
         }
+        QCOMPARE(m_opened.size(), 1);
+
+        // On the focused OK, Escape does nothing and the same key closes the window.
+        child(about, "Command1")->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QVERIFY(m_controller->window());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), modifiers);
+        QTRY_VERIFY(!m_controller->window());
         QCOMPARE(m_opened.size(), 1);
     }
 

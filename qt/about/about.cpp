@@ -202,6 +202,12 @@ bool About::eventFilter(QObject* watched, QEvent* event)
     }
     case QEvent::KeyPress: {
         const auto* key = static_cast<QKeyEvent*>(event);
+        // A focused push button answers Enter in any dialog, though OK is not the default button.
+        if (watched == Command1 && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)) {
+            if (!key->isAutoRepeat())
+                Command1->click();
+            return true;
+        }
         if ((key->key() == Qt::Key_Space || key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)
             && m_behaviour.activatedByKey(controlOf(watched), key->isAutoRepeat()))
             return true;
