@@ -228,6 +228,14 @@ void FormTarvolaWindow::placeFrameCentred(int dpi)
                  work.top + (work.bottom - work.top - height) / 2, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+bool FormTarvolaWindow::isUnitMark(HWND control) const
+{
+    for (const FormPlace& place : kFormLayout)
+        if (IsUnitMark(place.control) && m_controls[static_cast<std::size_t>(place.control)] == control)
+            return true;
+    return false;
+}
+
 void FormTarvolaWindow::tick()
 {
     const RefreshFields fields {*m_fields[0], *m_fields[1], *m_fields[2], *m_fields[3], *m_fields[4], *m_fields[5]};
@@ -265,6 +273,13 @@ LRESULT FormTarvolaWindow::handle(HWND window, UINT message, WPARAM wParam, LPAR
             SetBkColor(dc, kResultBackground);
             return reinterpret_cast<LRESULT>(m_resultBrush);
         }
+        // The unit marks draw their text only, in the system's colour: the '"' mark's place
+        // overlaps Text3's frame by a pixel, which their filled background painted over.
+        if (isUnitMark(control)) {
+            DefWindowProcW(window, message, wParam, lParam);
+            SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
+            return reinterpret_cast<LRESULT>(GetStockObject(NULL_BRUSH));
+        }
         break;
     }
     case WM_ACTIVATE:
@@ -284,6 +299,8 @@ LRESULT FormTarvolaWindow::handle(HWND window, UINT message, WPARAM wParam, LPAR
         const SIZE frame = frameSize(dpi);
         SetWindowPos(window, nullptr, suggested->left, suggested->top, frame.cx, frame.cy, SWP_NOZORDER | SWP_NOACTIVATE);
         layOut(dpi);
+        // The unit marks do not erase behind their text: all is drawn afresh at the new size.
+        RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
         return 0;
     }
     case WM_CLOSE:

@@ -38,6 +38,7 @@ private:
     void layOut(int dpi);
     void placeFrameCentred(int dpi);
     [[nodiscard]] SIZE frameSize(int dpi) const; // the frame around the layout's client area
+    [[nodiscard]] bool isUnitMark(HWND control) const; // one of the five Label1 marks
     void tick();
 
     HINSTANCE m_instance;

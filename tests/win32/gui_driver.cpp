@@ -213,6 +213,17 @@ void CheckLayout(HWND main, int dpi)
         Check(PlacedChild(main, place, dpi) != nullptr, "control at its place" + AtDpi(dpi) + ": " + place.name,
               "expected " + Describe(rect));
     }
+    // Every field's frame shows on the screen down its right edge: the unit mark beside Text3
+    // starts a pixel inside it and must not paint its background there.
+    const Capture capture = CaptureClient(main);
+    const DWORD face = GetSysColor(COLOR_BTNFACE);
+    const DWORD background = (GetRValue(face) << 16) | (GetGValue(face) << 8) | GetBValue(face);
+    for (int i = Text1; i <= Text6; ++i) {
+        const Placed& place = Main(static_cast<MainIndex>(i));
+        const Box field = place.at(dpi);
+        const DWORD edge = capture.at(field.left + field.width - 1, field.top + field.height / 2);
+        Check(edge != background, std::string("the right edge of ") + place.name + "'s frame shows" + AtDpi(dpi));
+    }
 }
 
 // Every static text shows whole, on one line: its window is as wide as the text in its font,
