@@ -36,8 +36,9 @@ set(CPACK_GENERATOR DEB)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# The windows ask for these fonts by name; shlibdeps cannot see that.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, qt6-qpa-plugins")
+# The windows ask for these fonts by name, and Qt loads its platform plugins (X11, and Wayland
+# for a session that asks for it) at run time; shlibdeps cannot see either.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, qt6-qpa-plugins, qt6-wayland")
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
     "Tarvola converts angles in both directions at once while you type: whole
 degrees, minutes and seconds give decimal degrees, and decimal degrees give

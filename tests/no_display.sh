@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Started without a graphical session, the program says so in one line of its own and ends with
 # status 1: with no display named at all, with an X display nobody serves, and with only a
-# Wayland display named where no compositor listens.
+# Wayland display named where no compositor listens, the Wayland platform asked for or not. A
+# platform plugin that does not exist is reported as that instead, naming it, with Qt's own lines.
 # Usage: no_display.sh PROGRAM
 set -uo pipefail
 program=$1
@@ -51,4 +52,17 @@ hold=()
 # Only a Wayland display, in a runtime folder of our own where certainly no compositor listens.
 check "only a Wayland display" -u DISPLAY WAYLAND_DISPLAY=tarvola-none XDG_RUNTIME_DIR="$scratch" \
     XDG_SESSION_TYPE=wayland
+check "only a Wayland display, the Wayland platform asked for" -u DISPLAY WAYLAND_DISPLAY=tarvola-none \
+    XDG_RUNTIME_DIR="$scratch" QT_QPA_PLATFORM=wayland
+
+# A platform plugin that is not there, with displays of both kinds named.
+plugin=nosuchplugin
+output=$(timeout 20 env DISPLAY=:0 WAYLAND_DISPLAY=wayland-0 QT_QPA_PLATFORM=$plugin "$program" 2>&1)
+status=$?
+echo "platform plugin $plugin: status $status: $output"
+[ $status -eq 1 ] || { echo "FAIL: plugin $plugin: status $status, expected 1"; exit 1; }
+[ "$(tail -1 <<<"$output")" = "tarvola: cannot start: the Qt platform plugin \"$plugin\" is missing or could not be loaded" ] \
+    || { echo "FAIL: plugin $plugin: the last line does not name the plugin"; exit 1; }
+grep -q "Could not find the Qt platform plugin \"$plugin\"" <<<"$output" || { echo "FAIL: plugin $plugin: Qt's own line is gone"; exit 1; }
+! grep -q "$expected" <<<"$output" || { echo "FAIL: plugin $plugin: reported as no desktop session"; exit 1; }
 echo "no-display test passed"

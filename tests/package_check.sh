@@ -36,7 +36,7 @@ $files"
 [ "$(dpkg-deb -f "$package" Version)" = "1.00.0001" ] || fail "version is not 1.00.0001"
 depends=$(dpkg-deb -f "$package" Depends)
 echo "depends: $depends"
-for needed in libqt6widgets6 libqt6gui6 libqt6core6 libc6 fonts-liberation qt6-qpa-plugins; do
+for needed in libqt6widgets6 libqt6gui6 libqt6core6 libc6 fonts-liberation qt6-qpa-plugins qt6-wayland; do
     grep -q "$needed" <<<"$depends" || fail "Depends lacks $needed"
 done
 

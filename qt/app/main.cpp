@@ -15,5 +15,5 @@ int main(int argc, char* argv[])
     tarvola::FormTarvola window(about);
     window.centreOnScreen();
     window.show();
-    return QApplication::exec();
+    return tarvola::LeaveDesktop(QApplication::exec());
 }

@@ -12,7 +12,14 @@ inline constexpr const char* kNoDesktopMessage =
 
 // Creates the application on the user's desktop. With no display named, or one that refuses the
 // connection, prints kNoDesktopMessage on standard error and ends the program with status 1,
-// where Qt would abort with advice to reinstall. argc must outlive the application.
+// where Qt would abort with advice to reinstall. A platform plugin that is missing or cannot be
+// loaded is reported as such instead: Qt's own lines, then one of ours naming the plugin, status
+// 1. argc must outlive the application.
 [[nodiscard]] std::unique_ptr<QApplication> StartOnDesktop(int& argc, char** argv);
+
+// Returns `status` for main to return, once the event loop has ended. On Wayland it ends the
+// process right away instead: Qt 6.4's Wayland client can hang for good while it tears down its
+// display connection (its event thread left waiting for a read), and nothing is left to save.
+int LeaveDesktop(int status);
 
 } // namespace tarvola
