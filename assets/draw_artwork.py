@@ -178,16 +178,20 @@ LAND = (40, 160, 60)
 LAND_DARK = (25, 120, 45)
 
 
+# Centre and radii of each land mass, in coordinates -1..1 across the disc.
+LAND_BLOBS = [(-0.45, -0.35, 0.30, 0.22), (-0.30, 0.30, 0.22, 0.38), (0.35, -0.30, 0.35, 0.20),
+              (0.45, 0.25, 0.20, 0.26), (0.05, 0.65, 0.25, 0.12)]
+
+
 def in_land(u, v):
     """Land masses on the globe, in coordinates -1..1 across the disc: a few soft blobs."""
-    blobs = [(-0.45, -0.35, 0.30, 0.22), (-0.30, 0.30, 0.22, 0.38), (0.35, -0.30, 0.35, 0.20),
-             (0.45, 0.25, 0.20, 0.26), (0.05, 0.65, 0.25, 0.12)]
-    return any(((u - cx) / rx) ** 2 + ((v - cy) / ry) ** 2 <= 1 for cx, cy, rx, ry in blobs)
+    return any(((u - cx) / rx) ** 2 + ((v - cy) / ry) ** 2 <= 1 for cx, cy, rx, ry in LAND_BLOBS)
 
 
 def program_icon(size=48):
     centre = (size - 1) / 2
     radius = size * 0.42
+    half_line = max(1, size // 64)
     rows = []
     for y in range(size):
         row = []
@@ -197,8 +201,9 @@ def program_icon(size=48):
             if distance > radius:
                 row.append(GREY)
                 continue
-            # Quartering lines, two pixels wide, through the centre of the globe.
-            if abs(dx) < 1 or abs(dy) < 1:
+            # Quartering lines through the centre of the globe: two pixels wide up to 127 pixels,
+            # wider in the larger sizes so that they keep their weight.
+            if abs(dx) < half_line or abs(dy) < half_line:
                 row.append(BLACK)
                 continue
             u, v = dx / radius, dy / radius
@@ -209,6 +214,41 @@ def program_icon(size=48):
                 row.append(OCEAN_DEEP if shade else OCEAN)
         rows.append(row)
     return rows
+
+
+def _hex(rgb):
+    return "#%02x%02x%02x" % rgb
+
+
+def program_icon_svg():
+    """The program icon as a scalable drawing on a 48-unit square: the same grey square, globe,
+    shaded rim, land masses and quartering lines as program_icon, each pixel there a unit here."""
+    radius = 48 * 0.42
+    land = "".join(f'<ellipse cx="{24 + cx * radius:.3f}" cy="{24 + cy * radius:.3f}" '
+                   f'rx="{rx * radius:.3f}" ry="{ry * radius:.3f}"/>'
+                   for cx, cy, rx, ry in LAND_BLOBS)
+    return f"""<?xml version="1.0" encoding="UTF-8"?>
+<svg xmlns="http://www.w3.org/2000/svg" width="48" height="48" viewBox="0 0 48 48">
+  <title>Tarvola</title>
+  <defs>
+    <clipPath id="globe"><circle cx="24" cy="24" r="{radius:.3f}"/></clipPath>
+    <clipPath id="inner"><circle cx="24" cy="24" r="{radius * 0.8:.3f}"/></clipPath>
+  </defs>
+  <rect width="48" height="48" fill="{_hex(GREY)}"/>
+  <circle cx="24" cy="24" r="{radius:.3f}" fill="{_hex(OCEAN_DEEP)}"/>
+  <circle cx="24" cy="24" r="{radius * 0.8:.3f}" fill="{_hex(OCEAN)}"/>
+  <g clip-path="url(#globe)" fill="{_hex(LAND_DARK)}">{land}</g>
+  <g clip-path="url(#inner)" fill="{_hex(LAND)}">{land}</g>
+  <g clip-path="url(#globe)" fill="{_hex(BLACK)}">
+    <rect x="23" y="0" width="2" height="48"/>
+    <rect x="0" y="23" width="48" height="2"/>
+  </g>
+</svg>
+"""
+
+
+# The sizes of the program icon a desktop's icon theme gets, besides the scalable drawing.
+THEME_ICON_SIZES = (16, 22, 24, 32, 48, 64, 128, 256)
 
 
 # A 3 x 5 pixel font for the few capitals the artwork writes.
@@ -365,7 +405,15 @@ def hand_cursor():
 
 if __name__ == "__main__":
     write_png("tarvola.png", program_icon())
-    write_multi_ico("tarvola.ico", [program_icon(), program_icon(96)])
+    # The icon theme's sizes (48 is tarvola.png itself) and the scalable drawing.
+    for icon_size in THEME_ICON_SIZES:
+        if icon_size != 48:
+            write_png(f"tarvola_{icon_size}.png", program_icon(icon_size))
+    with open(os.path.join(HERE, "tarvola.svg"), "w") as svg:
+        svg.write(program_icon_svg())
+    # The 48 x 48 image first, then the sizes Windows picks from for small icons, the taskbar and
+    # Explorer at each resolution (96 for the About window at 192 DPI).
+    write_multi_ico("tarvola.ico", [program_icon(size) for size in (48, 16, 24, 32, 96, 256)])
     write_rgb_png("donation.png", donation_picture())
     write_rgb_png("site_banner.png", site_banner())
     write_png("mail_32.png", mail_icon(32), palette_size=16)

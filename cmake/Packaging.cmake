@@ -9,10 +9,17 @@ set_target_properties(tarvola PROPERTIES INSTALL_RPATH "")
 install(TARGETS tarvola RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES ${_linux}/${TARVOLA_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${_linux}/${TARVOLA_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
-# The icon exists at one real size only.
-install(FILES ${PROJECT_SOURCE_DIR}/assets/tarvola.png
-    DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/48x48/apps
-    RENAME ${TARVOLA_APP_ID}.png)
+# The icon, drawn at each size a launcher or dock asks for, and scalable for any other.
+set(_icons ${CMAKE_INSTALL_DATADIR}/icons/hicolor)
+foreach(_size 16 22 24 32 48 64 128 256)
+    set(_drawing ${PROJECT_SOURCE_DIR}/assets/tarvola_${_size}.png)
+    if(_size EQUAL 48)
+        set(_drawing ${PROJECT_SOURCE_DIR}/assets/tarvola.png)
+    endif()
+    install(FILES ${_drawing} DESTINATION ${_icons}/${_size}x${_size}/apps RENAME ${TARVOLA_APP_ID}.png)
+endforeach()
+install(FILES ${PROJECT_SOURCE_DIR}/assets/tarvola.svg DESTINATION ${_icons}/scalable/apps
+    RENAME ${TARVOLA_APP_ID}.svg)
 
 # What every Debian package carries: copyright, changelog and manual page, the latter two
 # compressed reproducibly (no name, no time stamp in the gzip header).

@@ -9,7 +9,8 @@ trap 'rm -rf "$scratch"' EXIT
 
 fail() { echo "FAIL: $*"; exit 1; }
 for tool in cpack:cmake dpkg-deb:dpkg lintian:lintian readelf:binutils desktop-file-validate:desktop-file-utils \
-    appstreamcli:appstream identify:imagemagick; do
+    appstreamcli:appstream identify:imagemagick convert:imagemagick rsvg-convert:librsvg2-bin \
+    xmllint:libxml2-utils; do
     command -v "${tool%%:*}" > /dev/null || fail "${tool%%:*} is missing (Debian package ${tool#*:})"
 done
 
@@ -24,7 +25,15 @@ expected=$(sort <<'LIST'
 ./usr/bin/tarvola
 ./usr/share/applications/org.example.ulvo.Tarvola.desktop
 ./usr/share/metainfo/org.example.ulvo.Tarvola.metainfo.xml
+./usr/share/icons/hicolor/16x16/apps/org.example.ulvo.Tarvola.png
+./usr/share/icons/hicolor/22x22/apps/org.example.ulvo.Tarvola.png
+./usr/share/icons/hicolor/24x24/apps/org.example.ulvo.Tarvola.png
+./usr/share/icons/hicolor/32x32/apps/org.example.ulvo.Tarvola.png
 ./usr/share/icons/hicolor/48x48/apps/org.example.ulvo.Tarvola.png
+./usr/share/icons/hicolor/64x64/apps/org.example.ulvo.Tarvola.png
+./usr/share/icons/hicolor/128x128/apps/org.example.ulvo.Tarvola.png
+./usr/share/icons/hicolor/256x256/apps/org.example.ulvo.Tarvola.png
+./usr/share/icons/hicolor/scalable/apps/org.example.ulvo.Tarvola.svg
 ./usr/share/doc/tarvola/copyright
 ./usr/share/doc/tarvola/changelog.gz
 ./usr/share/man/man1/tarvola.1.gz
@@ -63,8 +72,47 @@ desktop-file-validate "$root/usr/share/applications/org.example.ulvo.Tarvola.des
 appstreamcli validate --no-net "$root/usr/share/metainfo/org.example.ulvo.Tarvola.metainfo.xml" || fail "metainfo"
 grep -q '<release version="1.00.0001"' "$root/usr/share/metainfo/org.example.ulvo.Tarvola.metainfo.xml" \
     || fail "metainfo lacks release 1.00.0001"
-[ "$(identify -format '%wx%h' "$root/usr/share/icons/hicolor/48x48/apps/org.example.ulvo.Tarvola.png")" = 48x48 ] \
-    || fail "icon is not 48x48"
+# The entry and the metainfo name the icon the theme holds; each size holds a picture of its
+# own size, and every one of them, the scalable drawing rendered by librsvg as desktops render
+# it, shows the same globe on grey as the 48 x 48 original: their difference at 48 x 48 is small.
+grep -qx "Icon=org.example.ulvo.Tarvola" "$root/usr/share/applications/org.example.ulvo.Tarvola.desktop" \
+    || fail "the desktop entry does not name the icon"
+grep -q '<icon type="stock">org.example.ulvo.Tarvola</icon>' "$root/usr/share/metainfo/org.example.ulvo.Tarvola.metainfo.xml" \
+    || fail "the metainfo does not name the icon"
+icons="$root/usr/share/icons/hicolor"
+original="$icons/48x48/apps/org.example.ulvo.Tarvola.png"
+like_original() {
+    local error
+    error=$(convert "$1" -background none -flatten -resize 48x48\! "$original" -metric RMSE -format "%[distortion]" \
+        -compare info: 2>/dev/null) || true
+    echo "$2: difference from the 48 x 48 icon $error"
+    awk -v e="${error:-1}" 'BEGIN { exit !(e < 0.1) }' || fail "$2 does not look like the 48 x 48 icon"
+}
+for size in 16 22 24 32 48 64 128 256; do
+    icon="$icons/${size}x$size/apps/org.example.ulvo.Tarvola.png"
+    [ "$(identify -format '%wx%h' "$icon")" = "${size}x$size" ] || fail "the ${size}x$size icon is not ${size}x$size"
+    if [ "$size" -ge 32 ]; then like_original "$icon" "${size}x$size"; fi
+done
+svg="$icons/scalable/apps/org.example.ulvo.Tarvola.svg"
+xmllint --noout "$svg" || fail "the scalable icon is not well-formed"
+rsvg-convert -w 256 -h 256 "$svg" -o "$scratch/scalable.png" || fail "librsvg cannot render the scalable icon"
+like_original "$scratch/scalable.png" "scalable icon"
+
+# The Windows icon file: the 48 x 48 image in 256 colours first, then each size Windows asks for
+# at some resolution, each read back by ImageMagick; from its directory, width and bits a pixel.
+ico="$(sed -n 's/^CMAKE_HOME_DIRECTORY:INTERNAL=//p' "$build/CMakeCache.txt")/assets/tarvola.ico"
+read -r -a directory <<<"$(od -An -v -tu1 -N 198 "$ico" | tr -s ' \n' ' ')"
+entries=""
+for ((entry = 0; entry < directory[4]; entry++)); do
+    at=$((6 + 16 * entry))
+    entries+="$(( directory[at] == 0 ? 256 : directory[at] )):$((directory[at + 6] + 256 * directory[at + 7])) "
+done
+echo "Windows icon (width:bits): $entries"
+[[ $entries == "48:8 "* ]] || fail "the Windows icon does not start with the 48 x 48 image in 256 colours"
+sizes=" $(identify -format '%w ' "$ico")"
+for size in 16 24 32 48 256; do
+    [[ $sizes == *" $size "* ]] || fail "the Windows icon lacks the ${size}x$size image (it holds$sizes)"
+done
 
 "${dpkg_scratch[@]}" -r tarvola > "$scratch/dpkg.log" 2>&1 || { cat "$scratch/dpkg.log"; fail "remove"; }
 left=$(find "$root" -mindepth 1 -not -path "$root/var*" -type f)
