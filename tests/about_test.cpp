@@ -6,6 +6,7 @@
 #include "readable_colour.h"
 #include "recording_about_view.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QDesktopServices>
 #include <QFrame>
@@ -14,6 +15,7 @@
 #include <QLineEdit>
 #include <QLabel>
 #include <QMenuBar>
+#include <QPainter>
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QStyle>
@@ -26,6 +28,7 @@
 #include <vector>
 
 Q_DECLARE_METATYPE(tarvola::AboutControl)
+Q_DECLARE_METATYPE(QList<tarvola::Link>)
 
 namespace tarvola {
 
@@ -51,6 +54,49 @@ bool DrawsAnUnderline(QLabel& label)
             return true;
     }
     return false;
+}
+
+// The box around the ink of a picture of text: pixels at least halfway from the most common
+// colour (the ground) to the one farthest from it (the text), in grey.
+QRect InkBox(const QImage& picture)
+{
+    const QImage image = picture.convertToFormat(QImage::Format_Grayscale8);
+    QHash<int, int> counts;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            ++counts[qGray(image.pixel(x, y))];
+    const int ground = std::max_element(counts.cbegin(), counts.cend()).key();
+    int farthest = 0;
+    for (auto grey = counts.cbegin(); grey != counts.cend(); ++grey)
+        farthest = std::max(farthest, std::abs(grey.key() - ground));
+    QRect box;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (farthest > 0 && 2 * std::abs(qGray(image.pixel(x, y)) - ground) >= farthest)
+                box |= QRect(x, y, 1, 1);
+    return box;
+}
+
+// The box around the ink of the text drawn whole, in the widget's font and resolution, with
+// nothing to clip it.
+QSize WholeInk(const QString& text, const QWidget& widget)
+{
+    QImage image(1, 1, QImage::Format_RGB32);
+    const auto dotsPerMetre = [](int dpi) { return qRound(dpi / 0.0254); };
+    image.setDotsPerMeterX(dotsPerMetre(widget.logicalDpiX()));
+    image.setDotsPerMeterY(dotsPerMetre(widget.logicalDpiY()));
+    const QFont font(widget.font(), &image);
+    const QFontMetrics metrics(font, &image);
+    image = QImage(metrics.horizontalAdvance(text) + 40, metrics.height() + 40, QImage::Format_RGB32);
+    image.setDotsPerMeterX(dotsPerMetre(widget.logicalDpiX()));
+    image.setDotsPerMeterY(dotsPerMetre(widget.logicalDpiY()));
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setFont(font);
+    painter.setPen(Qt::black);
+    painter.drawText(20, 20 + metrics.ascent(), text);
+    painter.end();
+    return InkBox(image).size();
 }
 
 // A dark desktop theme's colours.
@@ -199,12 +245,19 @@ private slots:
         About* about = openAbout();
         QVERIFY(QTest::qWaitForWindowActive(about));
         QCOMPARE(QApplication::focusWidget(), child(about, "Command1"));
+        // A focused picture shows it has the focus, and stops showing it when the focus moves on.
+        const QImage donation = child(about, "PictureDon")->grab().toImage();
+        const QImage icon = child(about, "Picture1")->grab().toImage();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), child(about, "PictureDon"));
+        QVERIFY2(child(about, "PictureDon")->grab().toImage() != donation, "no focus mark on the donation picture");
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), child(about, "Picture1"));
+        QVERIFY2(child(about, "Picture1")->grab().toImage() != icon, "no focus mark on the program icon");
+        QCOMPARE(child(about, "PictureDon")->grab().toImage(), donation);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), child(about, "Command1"));
+        QCOMPARE(child(about, "Picture1")->grab().toImage(), icon);
     }
 
     void aboutTwiceGivesOneWindow()
@@ -213,6 +266,15 @@ private slots:
         About* second = openAbout();
         QCOMPARE(first, second);
         QCOMPARE(aboutWindows().size(), 1);
+        // A minimised window comes back, with the focus where it was.
+        QVERIFY(QTest::qWaitForWindowActive(first));
+        child(first, "PictureDon")->setFocus();
+        first->showMinimized();
+        QTRY_VERIFY(first->isMinimized());
+        QCOMPARE(openAbout(), first);
+        QTRY_VERIFY(!first->isMinimized());
+        QVERIFY(QTest::qWaitForWindowActive(first));
+        QCOMPARE(QApplication::focusWidget(), child(first, "PictureDon"));
     }
 
     void okThenAboutGivesAFreshWindowWithNoUnderline()
@@ -384,13 +446,38 @@ private slots:
         }
     }
 
-    void namesTheLinkAreasForScreenReaders()
+    void exposesTheWindowAndItsLinksToScreenReaders_data()
     {
+        QTest::addColumn<QString>("name"); // none: the window
+        QTest::addColumn<QAccessible::Role>("role");
+        QTest::addColumn<QString>("accessibleName");
+        QTest::addColumn<QList<Link>>("followed"); // what its action opens
+        QTest::newRow("window") << QString() << QAccessible::Dialog << "About Ulvo" << QList<Link>();
+        QTest::newRow("mail") << "Mail" << QAccessible::Link << "Send mail" << QList<Link>({MailLink()});
+        QTest::newRow("site") << "SiteUlvo" << QAccessible::Link << "Open web site" << QList<Link>({WebSiteLink()});
+        QTest::newRow("donation") << "PictureDon" << QAccessible::Graphic << "Donate" << QList<Link>();
+        QTest::newRow("icon") << "Picture1" << QAccessible::Graphic << "Tarvola" << QList<Link>();
+        QTest::newRow("OK") << "Command1" << QAccessible::Button << "OK" << QList<Link>();
+    }
+    void exposesTheWindowAndItsLinksToScreenReaders()
+    {
+        QFETCH(QString, name);
+        QFETCH(QAccessible::Role, role);
+        QFETCH(QString, accessibleName);
+        QFETCH(QList<Link>, followed);
         About* about = openAbout();
-        QCOMPARE(child(about, "Mail")->accessibleName(), QStringLiteral("Send mail"));
-        QCOMPARE(child(about, "SiteUlvo")->accessibleName(), QStringLiteral("Open web site"));
-        QCOMPARE(child(about, "PictureDon")->accessibleName(), QStringLiteral("Donate"));
-        QCOMPARE(child(about, "Command1")->accessibleName(), QStringLiteral("OK"));
+        QAccessibleInterface* control =
+            QAccessible::queryAccessibleInterface(name.isEmpty() ? about : child(about, qPrintable(name)));
+        QVERIFY(control);
+        QCOMPARE(control->role(), role);
+        QCOMPARE(control->text(QAccessible::Name), accessibleName);
+        if (followed.isEmpty())
+            return;
+        QAccessibleActionInterface* actions = control->actionInterface();
+        QVERIFY(actions);
+        QCOMPARE(actions->actionNames(), QStringList({QAccessibleActionInterface::pressAction()}));
+        actions->doAction(QAccessibleActionInterface::pressAction());
+        QCOMPARE(m_opened, followed);
     }
 
     void handsTheMailLinkToTheDesktop()
@@ -463,6 +550,42 @@ private slots:
         }
         QApplication::setPalette(before);
         QVERIFY2(unreadable.isEmpty(), qPrintable(unreadable.join(QStringLiteral(", "))));
+    }
+
+    // Run under other fonts and resolutions too (ui.about.any_font_*): every text of both
+    // windows draws whole, none cut by its place.
+    void everyTextDrawsWhole()
+    {
+        FormTarvola window(*m_controller);
+        About* about = openAbout();
+        QStringList cut;
+        for (QWidget* top : std::initializer_list<QWidget*> {&window, about}) {
+            for (QWidget* widget : top->findChildren<QWidget*>()) {
+                QString text;
+                QImage shown;
+                if (auto* label = qobject_cast<QLabel*>(widget)) {
+                    text = label->text();
+                    shown = label->grab().toImage();
+                } else if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+                    // Inside the frame; a shown window's caret would add ink of its own.
+                    edit->clearFocus();
+                    text = edit->text();
+                    shown = edit->grab(edit->rect().adjusted(3, 3, -3, -3)).toImage();
+                }
+                if (text.trimmed().isEmpty())
+                    continue; // a picture, or a blank
+                const QSize whole = WholeInk(text, *widget);
+                const QSize drawn = InkBox(shown).size();
+                if (std::abs(drawn.width() - whole.width()) > 1 || std::abs(drawn.height() - whole.height()) > 1)
+                    cut << QStringLiteral("%1 \"%2\" %3x%4 of %5x%6")
+                               .arg(widget->objectName(), text)
+                               .arg(drawn.width())
+                               .arg(drawn.height())
+                               .arg(whole.width())
+                               .arg(whole.height());
+            }
+        }
+        QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QStringLiteral(", "))));
     }
 
     void closingTheMainWindowClosesAboutAndEndsTheLoop()

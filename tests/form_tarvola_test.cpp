@@ -267,6 +267,37 @@ private slots:
         }
     }
 
+    void reachesTheMenuByKeyboard_data()
+    {
+        QTest::addColumn<int>("enter"); // the key that gives the menu bar the focus
+        QTest::addColumn<int>("run");   // the key that then runs About
+        QTest::newRow("F10, Return") << int(Qt::Key_F10) << int(Qt::Key_Return);
+        QTest::newRow("F10, Down") << int(Qt::Key_F10) << int(Qt::Key_Down);
+        QTest::newRow("Alt, Return") << int(Qt::Key_Alt) << int(Qt::Key_Return);
+        QTest::newRow("Alt, Down") << int(Qt::Key_Alt) << int(Qt::Key_Down);
+    }
+    void reachesTheMenuByKeyboard()
+    {
+        QFETCH(int, enter);
+        QFETCH(int, run);
+        QMenuBar* bar = m_window->menuBar();
+        const QImage idle = bar->grab().toImage();
+        // Through the window system, as a real key comes: shortcuts and Qt's own Alt handling.
+        QTest::keyClick(m_window->windowHandle(), Qt::Key(enter));
+        QTRY_COMPARE(QApplication::focusWidget(), bar);
+        QVERIFY2(bar->grab().toImage() != idle, "the focused menu bar must look focused");
+        // The same key again gives the focus back; then once more into the menu bar.
+        QTest::keyClick(m_window->windowHandle(), Qt::Key(enter));
+        QTRY_COMPARE(QApplication::focusWidget(), field("Text1"));
+        QCOMPARE(bar->grab().toImage(), idle);
+        QTest::keyClick(m_window->windowHandle(), Qt::Key(enter));
+        QTRY_COMPARE(QApplication::focusWidget(), bar);
+        QCOMPARE(m_about.shown, 0);
+        QTest::keyClick(m_window->windowHandle(), Qt::Key(run));
+        QCOMPARE(m_about.shown, 1);
+        QCOMPARE(QApplication::focusWidget(), field("Text1"));
+    }
+
     void refreshesBothConvertersOnTheTimer_data()
     {
         QTest::addColumn<QString>("degrees");

@@ -2,12 +2,15 @@
 
 #include "accessible_names.h"
 #include "classic_font.h"
+#include "fitted_text.h"
+#include "focus_picture.h"
+#include "link_area.h"
 #include "readable_colour.h"
 #include "taskbar.h"
 #include "twips.h"
 
+#include <QAccessibleWidget>
 #include <QCloseEvent>
-#include <QFrame>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -34,16 +37,23 @@ QLabel* NewPicture(const QPixmap& pixmap, QWidget* parent)
     return picture;
 }
 
-// A borderless frame that groups a picture and an address into one link area.
-QFrame* NewLinkArea(QWidget* parent, const char* name, const QRect& geometry, const QString& accessibleName,
-                    const QCursor& cursor)
+LinkArea* NewLinkArea(QWidget* parent, const char* name, const QRect& geometry, const QString& accessibleName,
+                      const QCursor& cursor)
 {
-    auto* area = new QFrame(parent);
+    auto* area = new LinkArea(accessibleName, parent);
     area->setObjectName(QLatin1String(name));
     area->setGeometry(geometry);
     area->setCursor(cursor);
-    area->setAccessibleName(accessibleName);
     return area;
+}
+
+// What assistive technology sees of the window and its links. A plain widget window would be a
+// nameless "filler"; as a dialog it is named by its caption.
+QAccessibleInterface* AccessibleAboutPart(const QString& className, QObject* object)
+{
+    if (className == QLatin1String("tarvola::About"))
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Dialog);
+    return LinkArea::accessibleFor(className, object);
 }
 
 // The classic green, made darker or lighter where it would not read on the window's colour.
@@ -59,6 +69,7 @@ QLabel* NewAddress(QWidget* area, const char* name, const QString& text, const Q
     auto* address = new QLabel(text, area);
     address->setObjectName(QLatin1String(name));
     address->setGeometry(geometry);
+    FitLabel(*address);
     ColourAsLink(address, address->palette().color(QPalette::Window));
     return address;
 }
@@ -77,6 +88,8 @@ About::About(LinkOpener openLink, const AboutArtwork& artwork, QWidget* parent)
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(kClientSize);
     setFont(ClassicSansFont(kDialogFontPoints));
+    static const bool accessible = (QAccessible::installFactory(AccessibleAboutPart), true);
+    (void)accessible;
 
     createPictures();
     createSiteLink();
@@ -92,16 +105,14 @@ About::About(LinkOpener openLink, const AboutArtwork& artwork, QWidget* parent)
 
 void About::createPictures()
 {
-    Picture1 = NewPicture(m_artwork.icon, this);
+    Picture1 = new FocusPicture(m_artwork.icon, this);
     Picture1->setObjectName(QStringLiteral("Picture1"));
     Picture1->setGeometry(Place(AboutControl::Picture1));
-    Picture1->setFocusPolicy(Qt::StrongFocus);
     Picture1->setAccessibleName(QString::fromUtf8(kProgramIconName));
 
-    PictureDon = NewPicture(m_artwork.donation, this);
+    PictureDon = new FocusPicture(m_artwork.donation, this);
     PictureDon->setObjectName(QStringLiteral("PictureDon"));
     PictureDon->setGeometry(QRect(Place(AboutControl::PictureDon).topLeft(), PictureDon->pixmap().size()));
-    PictureDon->setFocusPolicy(Qt::StrongFocus);
     PictureDon->setCursor(m_artwork.hand);
     PictureDon->setAccessibleName(QString::fromUtf8(kDonationPictureName));
 
@@ -125,6 +136,7 @@ void About::createSiteLink()
     Image2->setAttribute(Qt::WA_TransparentForMouseEvents);
 
     Label2 = NewAddress(SiteUlvo, "Label2", QString::fromStdString(SiteAddressText()), Place(AboutControl::Label2));
+    connect(SiteUlvo, &LinkArea::followed, this, [this] { m_behaviour.clicked(AboutControl::SiteUlvo); });
 }
 
 void About::createMailLink()
@@ -136,6 +148,7 @@ void About::createMailLink()
     Image1->setGeometry(Place(AboutControl::Image1));
 
     Label1 = NewAddress(Mail, "Label1", QString::fromStdString(kShownMailAddress), Place(AboutControl::Label1));
+    connect(Mail, &LinkArea::followed, this, [this] { m_behaviour.clicked(AboutControl::Mail); });
 }
 
 void About::createTitle()
@@ -145,12 +158,14 @@ void About::createTitle()
     Label3->setGeometry(Place(AboutControl::Label3));
     Label3->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     Label3->setFont(ArialFont(14.25));
+    FitLabel(*Label3);
 
     Label5 = new QLabel(QStringLiteral("v 1.1"), this);
     Label5->setObjectName(QStringLiteral("Label5"));
     Label5->setGeometry(Place(AboutControl::Label5));
     Label5->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     Label5->setFont(ArialFont(11.25, true));
+    FitLabel(*Label5);
 }
 
 void About::setUpPointerRouting()
@@ -252,6 +267,9 @@ void About::openLink(const Link& link)
 
 void About::present()
 {
+    // A minimised window comes back where it was, with the focus it had.
+    if (isMinimized())
+        setWindowState(windowState() & ~Qt::WindowMinimized);
     show();
     raise();
     activateWindow();

@@ -9,11 +9,12 @@
 
 #include <functional>
 
-class QFrame;
 class QLabel;
 class QPushButton;
 
 namespace tarvola {
+
+class LinkArea;
 
 // Opens a link on behalf of a window; OpenLink in the program, a recorder in tests.
 using LinkOpener = std::function<void(QWidget* owner, const Link& link)>;
@@ -68,10 +69,10 @@ private:
     QLabel* Picture1 = nullptr;
     QLabel* PictureDon = nullptr;
     QPushButton* Command1 = nullptr;
-    QFrame* SiteUlvo = nullptr;
+    LinkArea* SiteUlvo = nullptr;
     QLabel* Image2 = nullptr;
     QLabel* Label2 = nullptr;
-    QFrame* Mail = nullptr;
+    LinkArea* Mail = nullptr;
     QLabel* Image1 = nullptr;
     QLabel* Label1 = nullptr;
     QLabel* Label3 = nullptr;

@@ -5,7 +5,9 @@
 #include "artwork.h"
 #include "classic_font.h"
 #include "field_defaults.h"
+#include "fitted_text.h"
 #include "form_layout.h"
+#include "keyboard_menu_bar.h"
 #include "line_edit_field.h"
 #include "refresh_timer.h"
 #include "single_line_validator.h"
@@ -22,10 +24,10 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QScreen>
+#include <QShortcut>
 #include <QStyle>
 #include <QWindow>
 
-#include <algorithm>
 
 namespace tarvola {
 
@@ -62,7 +64,7 @@ QLabel* NewHeader(QGroupBox* frame, std::string_view text, const QRect& geometry
     header->setGeometry(geometry);
     // The layout was measured against a bitmap font; a scalable fallback can be a few pixels
     // wider, and "Result" must not lose its last letter.
-    header->resize(std::max(header->width(), header->sizeHint().width()), header->height());
+    FitLabel(*header);
     return header;
 }
 
@@ -99,7 +101,11 @@ FormTarvola::~FormTarvola() = default;
 void FormTarvola::createMenu()
 {
     // Qt's own menu bar: a native one would drop an entry that has no sub-entries.
-    menuBar()->setNativeMenuBar(false);
+    auto* bar = new KeyboardMenuBar(this);
+    bar->setNativeMenuBar(false);
+    setMenuBar(bar);
+    auto* f10 = new QShortcut(QKeySequence(Qt::Key_F10), this);
+    connect(f10, &QShortcut::activated, bar, &KeyboardMenuBar::toggleFocus);
     MenuAbout = menuBar()->addAction(QStringLiteral("About"));
     MenuAbout->setObjectName(QStringLiteral("MenuAbout"));
     MenuAbout->setMenuRole(QAction::NoRole);
@@ -144,6 +150,7 @@ void FormTarvola::addUnitMark(QGroupBox* frame, int index, const QString& text, 
     label->setObjectName(QStringLiteral("Label1_%1").arg(index));
     label->setFont(ClassicSansFont(kUnitMarkFontPoints));
     label->setGeometry(geometry);
+    FitLabel(*label);
     Label1[static_cast<std::size_t>(index)] = label;
 }
 
@@ -159,6 +166,9 @@ QLineEdit* FormTarvola::addField(QGroupBox* frame, const char* name, const Field
     if (field.maxLength)
         edit->setMaxLength(*field.maxLength);
     edit->setValidator(new SingleLineValidator(edit));
+    // The default text is as long as a typed value may be. The unbounded result fits the result
+    // of the default input, and shows its start when longer.
+    FitField(*edit, field.maxLength ? edit->text() : QStringLiteral(" 0\u00B0 0' 0\""));
     if (readOnly) {
         edit->setReadOnly(true);
         // Dark text on the fixed light grey, so the result stays readable under a dark theme.

@@ -1,0 +1,28 @@
+#include "focus_picture.h"
+
+#include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
+
+namespace tarvola {
+
+FocusPicture::FocusPicture(const QPixmap& pixmap, QWidget* parent)
+    : QLabel(parent)
+{
+    setPixmap(pixmap);
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+void FocusPicture::paintEvent(QPaintEvent* event)
+{
+    QLabel::paintEvent(event);
+    if (!hasFocus())
+        return;
+    QPainter painter(this);
+    QStyleOptionFocusRect option;
+    option.initFrom(this);
+    option.backgroundColor = palette().color(QPalette::Window);
+    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
+}
+
+} // namespace tarvola
