@@ -13,38 +13,11 @@ program=$1
 screenshot=$2
 
 scratch=$(mktemp -d)
-pid="" wm="" xvfb=""
-Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp -noreset 3> "$scratch/display" > "$scratch/xvfb.log" 2>&1 &
-xvfb=$!
 trap 'kill $pid $wm $xvfb 2>/dev/null || true; rm -rf "$scratch"' EXIT
+source "$(dirname "$0")/x_session.sh"
 
-# Polls the command every 0.1 s until it succeeds, for at most $1 tenths of a second.
-wait_for() {
-    local tenths=$1
-    shift
-    for _ in $(seq "$tenths"); do
-        "$@" && return 0
-        sleep 0.1
-    done
-    return 1
-}
-fail() { echo "FAIL: $*"; exit 1; }
-
-wait_for 100 test -s "$scratch/display" || fail "the X server did not start within 10 s"
-export DISPLAY=:$(cat "$scratch/display")
-wait_for 100 xwininfo -root > /dev/null 2>&1 || fail "the X server on $DISPLAY does not answer"
-
-# Openbox, ready once it announces itself (retried when the fresh server refused it).
-wm_announced() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"; }
-for attempt in 1 2 3; do
-    LC_ALL=C.UTF-8 LANGUAGE= openbox --sm-disable > "$scratch/wm.log" 2>&1 &
-    wm=$!
-    wait_for 200 wm_announced && kill -0 "$wm" 2>/dev/null && break
-    kill "$wm" 2>/dev/null || true
-    grep -q "Failed to open the display" "$scratch/wm.log" || { cat "$scratch/wm.log"; fail "no window manager"; }
-    echo "attempt $attempt: the X server refused the window manager; starting it again"
-done
-wm_announced || fail "the window manager did not start"
+start_x_server
+start_window_manager
 
 cat > "$scratch/fonts.conf" << 'EOF'
 <?xml version="1.0"?>
@@ -59,20 +32,7 @@ cat > "$scratch/fonts.conf" << 'EOF'
 </fontconfig>
 EOF
 
-named() { xwininfo -name "$1" 2>/dev/null | awk '/Window id:/ {print $4}'; }
-window=""
-for attempt in 1 2 3; do
-    FONTCONFIG_FILE="$scratch/fonts.conf" "$program" 2> "$scratch/program.log" &
-    pid=$!
-    wait_for 100 eval '[ -n "$(named " Tarvola v1.1")" ] || ! kill -0 $pid 2>/dev/null' || true
-    window=$(named " Tarvola v1.1")
-    [ -n "$window" ] && break
-    kill $pid 2>/dev/null || true
-    cat "$scratch/program.log"
-    grep -q "could not connect to display" "$scratch/program.log" || break
-    echo "attempt $attempt: the X server refused the connection; starting again"
-done
-[ -n "$window" ] || fail "no window titled ' Tarvola v1.1' within 10 s"
+start_program env FONTCONFIG_FILE="$scratch/fonts.conf" "$program"
 
 active() { [ "$(xdotool getactivewindow 2>/dev/null)" = "$(($1))" ]; }
 wait_for 100 active "$window" || xdotool windowactivate "$window" 2> /dev/null || true
@@ -123,7 +83,7 @@ echo "pastes ending in a line break converted"
 # 3. The menu by keyboard: the menu bar's picture changes when it takes the focus, and Return
 # or Down runs About. After each, Return on the focused OK closes About again.
 about=""
-about_open() { about=$(named "About Ulvo") && [ -n "$about" ] && xwininfo -id "$about" | grep -q IsViewable; }
+about_open() { about=$(window_named "About Ulvo") && [ -n "$about" ] && xwininfo -id "$about" | grep -q IsViewable; }
 about_closed() { ! about_open; }
 shot "$window" 0 0 224 "$menu" "$scratch/menu-idle.png"
 for keys in "F10 Return" "Alt_L Down"; do

@@ -15,23 +15,8 @@ app_id=$(basename "$entry" .desktop)
 
 scratch=$(mktemp -d)
 weston=""
-pid=""
-xvfb=""
 trap 'kill $pid $weston $xvfb 2>/dev/null || true; rm -rf "$scratch"' EXIT
-fail() { echo "FAIL: $*"; exit 1; }
-
-# Polls the command every 0.1 s until it succeeds, for at most $1 tenths of a second.
-wait_for() {
-    local tenths=$1
-    shift
-    for _ in $(seq "$tenths"); do
-        "$@" && return 0
-        sleep 0.1
-    done
-    return 1
-}
-# True once the condition holds; false as soon as process $1 has ended.
-ended_or() { local process=$1; shift; ! kill -0 "$process" 2>/dev/null || "$@"; }
+source "$(dirname "$0")/x_session.sh"
 
 # A compositor of our own, in a runtime folder only we may enter, as a session's is.
 export XDG_RUNTIME_DIR=$scratch/runtime
@@ -79,25 +64,9 @@ grep -qx "result  12° 30' 0\"" <<<"$converted" || fail "12,5 was not converted 
 # X11: the window class against the entry's StartupWMClass.
 wm_class=$(sed -n 's/^StartupWMClass=//p' "$entry")
 [ -n "$wm_class" ] || fail "the desktop entry names no StartupWMClass"
-Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp -noreset 3> "$scratch/display" > "$scratch/xvfb.log" 2>&1 &
-xvfb=$!
-wait_for 100 test -s "$scratch/display" || { cat "$scratch/xvfb.log"; fail "the X server did not start within 10 s"; }
-export DISPLAY=:$(cat "$scratch/display")
-x_window=""
-# A freshly started Xvfb now and then refuses a client's first connection: then start again.
-for attempt in 1 2 3; do
-    env -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb "$program" > "$scratch/program.log" 2>&1 &
-    pid=$!
-    find_window() { x_window=$(xwininfo -name " Tarvola v1.1" 2>/dev/null | awk '/Window id:/ {print $4}') && [ -n "$x_window" ]; }
-    wait_for 200 ended_or $pid find_window || true
-    [ -n "$x_window" ] && break
-    kill $pid 2>/dev/null || true
-    wait $pid 2>/dev/null || true
-    cat "$scratch/program.log"
-    grep -q "needs a graphical desktop session" "$scratch/program.log" || break
-    echo "attempt $attempt: the X server refused the connection; starting again"
-done
-[ -n "$x_window" ] || fail "no X window titled ' Tarvola v1.1' within 20 s"
+start_x_server
+start_program env -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb "$program"
+x_window=$window
 class=$(xprop -id "$x_window" WM_CLASS)
 echo "x11: $class; the entry's StartupWMClass: $wm_class"
 [[ $class == *", \"$wm_class\"" ]] || fail "the window class is not the entry's StartupWMClass '$wm_class'"

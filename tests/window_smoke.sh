@@ -8,83 +8,12 @@ program=$1
 screenshot=$2
 
 scratch=$(mktemp -d)
-pid=""
-wm=""
-probe=""
-# A virtual X server of our own; it picks a display number no other server holds, abstract
-# sockets included (another checkout's tests, a chroot's), and says which. -noreset: by default
-# the server resets each time its last client leaves (the probes below), and refuses
-# connections meanwhile.
-Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp -noreset 3> "$scratch/display" > "$scratch/xvfb.log" 2>&1 &
-xvfb=$!
-trap 'kill $pid $probe $wm $xvfb 2>/dev/null || true; rm -rf "$scratch"' EXIT
+trap 'kill $pid $wm $xvfb 2>/dev/null || true; rm -rf "$scratch"' EXIT
+source "$(dirname "$0")/x_session.sh"
 
-# Polls the command every 0.1 s until it succeeds, for at most $1 tenths of a second.
-wait_for() {
-    local tenths=$1
-    shift
-    for _ in $(seq "$tenths"); do
-        "$@" && return 0
-        sleep 0.1
-    done
-    return 1
-}
-
-server_up() { xwininfo -root > /dev/null 2>&1; }
-wait_for 100 test -s "$scratch/display" \
-    || { echo "FAIL: the X server did not start within 10 s"; cat "$scratch/xvfb.log"; exit 1; }
-export DISPLAY=:$(cat "$scratch/display")
-wait_for 100 server_up || { echo "FAIL: the X server on $DISPLAY does not answer"; cat "$scratch/xvfb.log"; exit 1; }
-
-# A freshly started Xvfb now and then refuses a client's first connection, mostly on a loaded
-# machine: the window manager's start and the program's launch are retried when that is what
-# ended them; any other early end fails the test.
-
-# A window manager that frames windows and reports the frame (_NET_FRAME_EXTENTS). Openbox
-# announces itself before it manages new windows: it is ready once it has framed a probe. On a
-# loaded machine its start can take seconds.
-# True once the condition holds; false as soon as the window manager has ended.
-wm_ended_or() { ! kill -0 "$wm" 2>/dev/null || "$@"; }
-wm_announced() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"; }
-probe_framed() { xprop -name wm-probe _NET_FRAME_EXTENTS 2>/dev/null | grep -q "= "; }
-wm_ready=""
-for attempt in 1 2 3; do
-    # Its messages in English, whatever the test's locale: the retry below reads them.
-    LC_ALL=C.UTF-8 LANGUAGE= openbox --sm-disable > "$scratch/wm.log" 2>&1 &
-    wm=$!
-    if wait_for 200 wm_ended_or wm_announced && kill -0 "$wm" 2>/dev/null; then
-        xmessage -name wm-probe "window manager probe" > /dev/null 2>&1 &
-        probe=$!
-        wait_for 100 wm_ended_or probe_framed && kill -0 "$wm" 2>/dev/null && probe_framed && wm_ready=1
-        kill "$probe" 2>/dev/null || true
-        probe=""
-    fi
-    [ -n "$wm_ready" ] && break
-    kill "$wm" 2>/dev/null || true
-    wait "$wm" 2>/dev/null || true
-    cat "$scratch/wm.log"
-    grep -q "Failed to open the display" "$scratch/wm.log" || break
-    echo "attempt $attempt: the X server refused the window manager; starting it again"
-done
-[ -n "$wm_ready" ] || { echo "FAIL: the window manager did not start"; exit 1; }
-
-window=""
-for attempt in 1 2 3; do
-    "$program" 2> "$scratch/program.log" &
-    pid=$!
-    for _ in $(seq 100); do
-        window=$(xwininfo -name " Tarvola v1.1" 2>/dev/null | awk '/Window id:/ {print $4}') && [ -n "$window" ] && break
-        kill -0 $pid 2>/dev/null || break
-        sleep 0.1
-    done
-    [ -n "$window" ] && break
-    kill $pid 2>/dev/null || true
-    wait $pid 2>/dev/null || true
-    cat "$scratch/program.log"
-    grep -q "could not connect to display" "$scratch/program.log" || break
-    echo "attempt $attempt: the X server refused the connection; starting again"
-done
-[ -n "$window" ] || { echo "FAIL: no window titled ' Tarvola v1.1' within 10 s"; exit 1; }
+start_x_server
+start_window_manager
+start_program "$program"
 
 # Dark pixels inside a field, borders left out: $1 = the field's client rectangle x y w h.
 ink() {
