@@ -376,12 +376,8 @@ LRESULT AboutWindowWin::handle(HWND window, UINT message, WPARAM wParam, LPARAM 
         return 0;
     case WM_ACTIVATE:
         // Coming back to the window puts the focus where the user left it.
-        if (LOWORD(wParam) == WA_INACTIVE) {
-            m_focusBeforeDeactivation = GetFocus();
-        } else if (m_focusBeforeDeactivation && IsChild(m_window, m_focusBeforeDeactivation)) {
-            SetFocus(m_focusBeforeDeactivation);
+        if (m_focusKeeper.activated(m_window, wParam))
             return 0;
-        }
         break;
     case WM_CTLCOLORSTATIC: {
         const auto label = reinterpret_cast<HWND>(lParam);

@@ -2,6 +2,7 @@
 
 #include "about_behaviour.h"
 #include "about_lifetime.h"
+#include "focus_keeper.h"
 #include "scaled_font.h"
 
 #include <windows.h>
@@ -54,7 +55,7 @@ private:
     HWND m_window = nullptr;
     bool m_creating = false;  // inside CreateWindowEx: a failed creation must not delete this
     bool m_presented = false; // shown once: later commands leave the focus where it is
-    HWND m_focusBeforeDeactivation = nullptr;
+    FocusKeeper m_focusKeeper;
     std::array<HWND, 12> m_controls {}; // by AboutControl
     int m_dpi = 96;
     AboutControl m_pressed = AboutControl::Background;

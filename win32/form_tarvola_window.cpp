@@ -284,12 +284,8 @@ LRESULT FormTarvolaWindow::handle(HWND window, UINT message, WPARAM wParam, LPAR
     }
     case WM_ACTIVATE:
         // Coming back to the window puts the focus where the user left it.
-        if (LOWORD(wParam) == WA_INACTIVE) {
-            m_focusBeforeDeactivation = GetFocus();
-        } else if (m_focusBeforeDeactivation && IsChild(m_window, m_focusBeforeDeactivation)) {
-            SetFocus(m_focusBeforeDeactivation);
+        if (m_focusKeeper.activated(m_window, wParam))
             return 0;
-        }
         break;
     case WM_DPICHANGED: {
         // Where Windows suggests, but at the layout's own size: the suggested rectangle scales

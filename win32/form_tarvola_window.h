@@ -2,6 +2,7 @@
 
 #include "about_commands.h"
 #include "edit_field.h"
+#include "focus_keeper.h"
 #include "form_layout.h"
 #include "scaled_font.h"
 
@@ -47,7 +48,7 @@ private:
     HWND m_window = nullptr;
     std::array<HWND, kFormLayout.size()> m_controls {};
     std::array<std::unique_ptr<EditField>, 6> m_fields;
-    HWND m_focusBeforeDeactivation = nullptr;
+    FocusKeeper m_focusKeeper;
     HBRUSH m_resultBrush = nullptr;
     ScaledFont m_dialogFont;
     ScaledFont m_fieldFont;
