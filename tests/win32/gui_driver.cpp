@@ -18,6 +18,7 @@
 #include <filesystem>
 #include <fstream>
 #include <optional>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -215,15 +216,22 @@ void CheckLayout(HWND main, int dpi)
     }
     // Every field's frame shows on the screen down its right edge: the unit mark beside Text3
     // starts a pixel inside it and must not paint its background there.
-    const Capture capture = CaptureClient(main);
     const DWORD face = GetSysColor(COLOR_BTNFACE);
     const DWORD background = (GetRValue(face) << 16) | (GetGValue(face) << 8) | GetBValue(face);
-    for (int i = Text1; i <= Text6; ++i) {
-        const Placed& place = Main(static_cast<MainIndex>(i));
-        const Box field = place.at(dpi);
-        const DWORD edge = capture.at(field.left + field.width - 1, field.top + field.height / 2);
-        Check(edge != background, std::string("the right edge of ") + place.name + "'s frame shows" + AtDpi(dpi));
-    }
+    Capture capture;
+    const auto edgeShows = [&](int i) {
+        const Box field = Main(static_cast<MainIndex>(i)).at(dpi);
+        return capture.at(field.left + field.width - 1, field.top + field.height / 2) != background;
+    };
+    WaitFor([&] {
+        capture = CaptureClient(main);
+        for (int i = Text1; i <= Text6; ++i)
+            if (!edgeShows(i))
+                return false;
+        return true;
+    }, 2000);
+    for (int i = Text1; i <= Text6; ++i)
+        Check(edgeShows(i), std::string("the right edge of ") + Main(static_cast<MainIndex>(i)).name + "'s frame shows" + AtDpi(dpi));
 }
 
 // Every static text shows whole, on one line: its window is as wide as the text in its font,
@@ -236,7 +244,15 @@ void CheckTexts(HWND window, const ShownText (&texts)[N], int dpi)
 {
     const std::size_t level = static_cast<std::size_t>(std::find(std::begin(kDpis), std::end(kDpis), dpi) - std::begin(kDpis));
     Require(level < std::size(kDpis), "a resolution the texts' fonts are written out for");
-    const Capture capture = CaptureClient(window);
+    struct Measured {
+        std::string name;
+        std::wstring shown;
+        int needed;
+        int width;
+        int whole;
+        Box box;
+    };
+    std::vector<Measured> measured;
     for (const ShownText& text : texts) {
         const std::string name = text.place.name + AtDpi(dpi);
         HWND control = PlacedChild(window, text.place, dpi);
@@ -245,17 +261,27 @@ void CheckTexts(HWND window, const ShownText (&texts)[N], int dpi)
             continue;
         const std::wstring shown = Text(control);
         const int height = text.font.height[level];
-        const int needed = ExtentIn(shown, static_cast<int>(shown.size()), text.font.face, height, text.font.bold);
         RECT rect;
         GetWindowRect(control, &rect);
         MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&rect), 2);
-        const int width = rect.right - rect.left;
-        Check(width >= needed, name + " has room for its text on one line",
-              "\"" + Narrow(shown) + "\" needs " + std::to_string(needed) + " px, has " + std::to_string(width));
-        const int whole = InkWidthIn(shown, text.font.face, height, text.font.bold);
-        const Box ink = InkBounds(capture, {rect.left, rect.top, width, rect.bottom - rect.top});
-        Check(whole > 0 && ink.width >= whole - 1, name + " shows whole on the screen",
-              "its ink spans " + std::to_string(ink.width) + " px, the whole text's " + std::to_string(whole));
+        measured.push_back({name, shown, ExtentIn(shown, static_cast<int>(shown.size()), text.font.face, height, text.font.bold),
+                            rect.right - rect.left, InkWidthIn(shown, text.font.face, height, text.font.bold),
+                            {rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top}});
+    }
+    // A window that has just come up may not be all on the screen yet.
+    Capture capture;
+    const auto showsWhole = [&](const Measured& text) { return text.whole > 0 && InkBounds(capture, text.box).width >= text.whole - 1; };
+    WaitFor([&] {
+        capture = CaptureClient(window);
+        return std::all_of(measured.begin(), measured.end(), showsWhole);
+    }, 2000);
+    for (const Measured& text : measured) {
+        std::ostringstream room;
+        room << '"' << Narrow(text.shown) << "\" needs " << text.needed << " px, has " << text.width;
+        Check(text.width >= text.needed, text.name + " has room for its text on one line", room.str());
+        Check(showsWhole(text), text.name + " shows whole on the screen",
+              "its ink spans " + std::to_string(InkBounds(capture, text.box).width) + " px, the whole text's "
+                  + std::to_string(text.whole));
     }
 }
 
