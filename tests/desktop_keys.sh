@@ -18,21 +18,7 @@ source "$(dirname "$0")/x_session.sh"
 
 start_x_server
 start_window_manager
-
-cat > "$scratch/fonts.conf" << 'EOF'
-<?xml version="1.0"?>
-<!DOCTYPE fontconfig SYSTEM "fonts.dtd">
-<fontconfig>
-  <include ignore_missing="yes">/etc/fonts/fonts.conf</include>
-  <selectfont><rejectfont>
-    <glob>*/Liberation*</glob><glob>*/liberation*</glob>
-    <pattern><patelt name="family"><string>Arimo</string></patelt></pattern>
-    <pattern><patelt name="family"><string>Arial</string></patelt></pattern>
-  </rejectfont></selectfont>
-</fontconfig>
-EOF
-
-start_program env FONTCONFIG_FILE="$scratch/fonts.conf" "$program"
+start_program env FONTCONFIG_FILE="$(dirname "$0")/no_liberation.conf" "$program"
 
 active() { [ "$(xdotool getactivewindow 2>/dev/null)" = "$(($1))" ]; }
 wait_for 100 active "$window" || xdotool windowactivate "$window" 2> /dev/null || true
