@@ -18,7 +18,8 @@ source "$(dirname "$0")/x_session.sh"
 
 start_x_server
 start_window_manager
-start_program env FONTCONFIG_FILE="$(dirname "$0")/no_liberation.conf" "$program"
+# fontconfig reads a relative FONTCONFIG_FILE from its own folder: the path must be absolute.
+start_program env FONTCONFIG_FILE="$(cd "$(dirname "$0")" && pwd)/no_liberation.conf" "$program"
 
 active() { [ "$(xdotool getactivewindow 2>/dev/null)" = "$(($1))" ]; }
 wait_for 100 active "$window" || xdotool windowactivate "$window" 2> /dev/null || true
