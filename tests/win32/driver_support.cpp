@@ -78,12 +78,12 @@ bool RoundTrip(HWND window)
     return SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 3000, &ignored) != 0;
 }
 
-HWND ChildAt(HWND parent, const RECT& expected)
+HWND FindChild(HWND parent, const std::function<bool(HWND, const RECT&)>& matches)
 {
     struct Search {
-        RECT expected;
+        const std::function<bool(HWND, const RECT&)>& matches;
         HWND found;
-    } search {expected, nullptr};
+    } search {matches, nullptr};
     EnumChildWindows(
         parent,
         [](HWND child, LPARAM data) -> BOOL {
@@ -91,13 +91,18 @@ HWND ChildAt(HWND parent, const RECT& expected)
             RECT rect;
             GetWindowRect(child, &rect);
             MapWindowPoints(nullptr, GetParent(child), reinterpret_cast<POINT*>(&rect), 2);
-            if (!EqualRect(&rect, &s->expected))
+            if (!s->matches(child, rect))
                 return TRUE;
             s->found = child;
             return FALSE;
         },
         reinterpret_cast<LPARAM>(&search));
     return search.found;
+}
+
+HWND ChildAt(HWND parent, const RECT& expected)
+{
+    return FindChild(parent, [&](HWND, const RECT& rect) { return EqualRect(&rect, &expected) != 0; });
 }
 
 HWND FocusOf(DWORD thread)

@@ -40,6 +40,10 @@ std::string Describe(const RECT& r);
 // sent message is answered only once the thread is back in its message loop.
 bool RoundTrip(HWND window);
 
+// The first child window that `matches` accepts, given the child and its rectangle in its
+// parent's client coordinates; null when none does.
+HWND FindChild(HWND parent, const std::function<bool(HWND, const RECT&)>& matches);
+
 // The child window whose rectangle, in its parent's client coordinates, is exactly `expected`.
 HWND ChildAt(HWND parent, const RECT& expected);
 

@@ -175,27 +175,12 @@ HWND PlacedChild(HWND parent, const Placed& place, int dpi)
     const RECT expected = place.at(dpi).rect();
     if (!place.text)
         return ChildAt(parent, expected);
-    struct Search {
-        RECT expected;
-        HWND found;
-    } search {expected, nullptr};
-    EnumChildWindows(
-        parent,
-        [](HWND child, LPARAM data) -> BOOL {
-            auto* s = reinterpret_cast<Search*>(data);
-            RECT rect;
-            GetWindowRect(child, &rect);
-            MapWindowPoints(nullptr, GetParent(child), reinterpret_cast<POINT*>(&rect), 2);
-            const bool around = rect.left <= s->expected.left && rect.right >= s->expected.right
-                && (rect.left == s->expected.left || rect.left + rect.right == s->expected.left + s->expected.right
-                    || rect.left + rect.right == s->expected.left + s->expected.right - 1);
-            if (!IsWindowVisible(child) || rect.top != s->expected.top || rect.bottom != s->expected.bottom || !around)
-                return TRUE;
-            s->found = child;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    return FindChild(parent, [&](HWND child, const RECT& rect) {
+        const bool around = rect.left <= expected.left && rect.right >= expected.right
+            && (rect.left == expected.left || rect.left + rect.right == expected.left + expected.right
+                || rect.left + rect.right == expected.left + expected.right - 1);
+        return IsWindowVisible(child) && rect.top == expected.top && rect.bottom == expected.bottom && around;
+    });
 }
 
 std::string AtDpi(int dpi)
