@@ -455,7 +455,7 @@ private slots:
         QTest::newRow("window") << QString() << QAccessible::Dialog << "About Ulvo" << QList<Link>();
         QTest::newRow("mail") << "Mail" << QAccessible::Link << "Send mail" << QList<Link>({MailLink()});
         QTest::newRow("site") << "SiteUlvo" << QAccessible::Link << "Open web site" << QList<Link>({WebSiteLink()});
-        QTest::newRow("donation") << "PictureDon" << QAccessible::Graphic << "Donate" << QList<Link>();
+        QTest::newRow("donation") << "PictureDon" << QAccessible::Link << "Donate" << QList<Link>({DonationLink()});
         QTest::newRow("icon") << "Picture1" << QAccessible::Graphic << "Tarvola" << QList<Link>();
         QTest::newRow("OK") << "Command1" << QAccessible::Button << "OK" << QList<Link>();
     }

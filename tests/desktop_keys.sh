@@ -4,7 +4,7 @@
 # - the decimal field shows its default text whole (a screenshot);
 # - lines pasted through the real clipboard, ending in a line break, are converted;
 # - F10 and Alt alone highlight the menu bar (a screenshot), Return and Down open About;
-# - a focused picture of About shows a focus mark (a screenshot);
+# - a focused picture of About, and the OK as About opens, show a focus mark (a screenshot);
 # - About minimised by the window manager comes back, active, with the same focus, at the next
 #   About command (the window manager's state read back).
 # Usage: desktop_keys.sh PROGRAM SCREENSHOT.png
@@ -89,15 +89,19 @@ done
 echo "F10 and Alt reach the menu, Return and Down open About"
 
 # 4. A focused picture shows a focus mark: the donation picture (8, 208, 57 x 25) before and
-# after Tab moves the focus to it.
+# after Tab moves the focus to it. The OK (80, 232, 57 x 25) shows its focus from the opening:
+# it changes when Tab takes the focus away.
 xdotool key F10 Return
 wait_for 50 about_open && wait_for 50 active "$about" || fail "no About window"
 shot "$about" 8 208 57 25 "$scratch/donation-idle.png"
+shot "$about" 80 232 57 25 "$scratch/ok-opened.png"
 xdotool key Tab
 marked() { shot "$about" 8 208 57 25 "$scratch/donation.png" && ! same "$scratch/donation.png" "$scratch/donation-idle.png"; }
 wait_for 50 marked || fail "the focused donation picture shows no focus mark"
 cp "$scratch/donation.png" "$scratch/donation-focused.png"
-echo "the focused donation picture shows its focus"
+shot "$about" 80 232 57 25 "$scratch/ok-idle.png"
+same "$scratch/ok-opened.png" "$scratch/ok-idle.png" && fail "the OK focused at the opening shows no focus mark"
+echo "the focused donation picture, and the OK at the opening, show their focus"
 
 # 5. Minimised by the window manager, About comes back at the next About command: not hidden,
 # active, the focus still on the donation picture.

@@ -11,6 +11,8 @@
 
 #include <QAccessibleWidget>
 #include <QCloseEvent>
+#include <QCoreApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -47,12 +49,42 @@ LinkArea* NewLinkArea(QWidget* parent, const char* name, const QRect& geometry, 
     return area;
 }
 
+// A focusable picture: the donation picture as a link whose action opens the donation page, as
+// Space does (a focusable "image" with no action would leave a screen reader's user nothing to do
+// with it); the program icon as a picture. Decided when asked, since the picture is named after
+// it is made.
+class AccessiblePicture : public QAccessibleWidget {
+public:
+    explicit AccessiblePicture(QWidget* picture) : QAccessibleWidget(picture, QAccessible::Graphic) { }
+
+    [[nodiscard]] QAccessible::Role role() const override
+    {
+        return isDonation() ? QAccessible::Link : QAccessible::Graphic;
+    }
+    [[nodiscard]] QStringList actionNames() const override
+    {
+        return isDonation() ? QStringList {pressAction()} : QAccessibleWidget::actionNames();
+    }
+    void doAction(const QString& action) override
+    {
+        if (!isDonation() || action != pressAction())
+            return QAccessibleWidget::doAction(action);
+        QKeyEvent space(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "));
+        QCoreApplication::sendEvent(widget(), &space);
+    }
+
+private:
+    [[nodiscard]] bool isDonation() const { return widget()->objectName() == QLatin1String("PictureDon"); }
+};
+
 // What assistive technology sees of the window and its links. A plain widget window would be a
 // nameless "filler"; as a dialog it is named by its caption.
 QAccessibleInterface* AccessibleAboutPart(const QString& className, QObject* object)
 {
     if (className == QLatin1String("tarvola::About"))
         return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Dialog);
+    if (className == QLatin1String("tarvola::FocusPicture"))
+        return new AccessiblePicture(static_cast<QWidget*>(object));
     return LinkArea::accessibleFor(className, object);
 }
 
@@ -271,6 +303,9 @@ void About::present()
     if (isMinimized())
         setWindowState(windowState() & ~Qt::WindowMinimized);
     show();
+    // The focus mark from the start, not only after the first Tab: Enter and Space act on the
+    // focused OK as soon as About opens. (Set once shown: showing clears it.)
+    setAttribute(Qt::WA_KeyboardFocusChange);
     raise();
     activateWindow();
 }
