@@ -31,13 +31,8 @@ TwipsRect WindowRectOf(AboutControl control)
 
 AboutControl AboutControlAt(int x, int y)
 {
-    for (const AboutPlace& place : kAboutLayout) {
-        if (place.control == AboutControl::Image2)
-            continue;
-        if (WindowRectOf(place.control).contains(x, y))
-            return place.control;
-    }
-    return AboutControl::Background;
+    // At 1440 dots per inch a pixel is a twip.
+    return AboutControlAtPixel(x, y, 1440);
 }
 
 AboutControl AboutControlAtPixel(int x, int y, int dotsPerInch)

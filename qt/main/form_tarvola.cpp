@@ -28,7 +28,6 @@
 #include <QStyle>
 #include <QWindow>
 
-
 namespace tarvola {
 
 namespace {
