@@ -14,10 +14,25 @@ for tool in cpack:cmake dpkg-deb:dpkg lintian:lintian readelf:binutils desktop-f
     command -v "${tool%%:*}" > /dev/null || fail "${tool%%:*} is missing (Debian package ${tool#*:})"
 done
 
-cpack --config "$build/CPackConfig.cmake" -B "$scratch/out" > "$scratch/cpack.log" 2>&1 \
-    || { cat "$scratch/cpack.log"; fail "cpack"; }
-package=$(ls "$scratch"/out/tarvola_*.deb)
+# Made as a release makes it, twice: the two must be the same bytes, every member dated at the
+# last commit, owned by root.
+source=$(sed -n 's/^CMAKE_HOME_DIRECTORY:INTERNAL=//p' "$build/CMakeCache.txt")
+SOURCE_DATE_EPOCH=$(git -C "$source" log -1 --format=%ct 2>/dev/null || echo 315619200)
+export SOURCE_DATE_EPOCH
+for run in 1 2; do
+    cpack --config "$build/CPackConfig.cmake" -B "$scratch/out$run" > "$scratch/cpack.log" 2>&1 \
+        || { cat "$scratch/cpack.log"; fail "cpack"; }
+done
+package=$(ls "$scratch"/out1/tarvola_*.deb)
 echo "package: $(basename "$package")"
+cmp "$package" "$scratch/out2/$(basename "$package")" || fail "the package made twice from one build differs"
+ar_times=$(TZ=UTC ar tv "$package" | awk '{print $2, $4, $5, $6, $7}' | sort -u)
+want_date=$(LC_ALL=C date -u -d "@$SOURCE_DATE_EPOCH" '+%b %-d %H:%M %Y')
+[ "$ar_times" = "0/0 $want_date" ] || fail "the package's members are not root's, dated $want_date: $ar_times"
+tar_times=$({ dpkg-deb --ctrl-tarfile "$package"; dpkg-deb --fsys-tarfile "$package"; } \
+    | TZ=UTC tar -tv --full-time --numeric-owner --ignore-zeros | awk '{print $2, $4, $5}' | sort -u)
+want_time=$(date -u -d "@$SOURCE_DATE_EPOCH" '+%Y-%m-%d %H:%M:%S')
+[ "$tar_times" = "0/0 $want_time" ] || fail "the packaged files are not root's, dated $want_time: $tar_times"
 
 # Exactly the program, its desktop integration and the files every Debian package carries.
 files=$(dpkg-deb -c "$package" | awk '$1 !~ /^d/ {print $6}' | sort)
@@ -68,6 +83,23 @@ dpkg_scratch=(dpkg --root="$root" --force-not-root --force-script-chrootless --l
 dynamic=$(readelf -d "$root/usr/bin/tarvola") || fail "readelf could not read the installed program"
 grep -q "(NEEDED)" <<<"$dynamic" || fail "readelf shows no dynamic section"
 ! grep -qE "RPATH|RUNPATH" <<<"$dynamic" || fail "the installed program carries a library search path"
+# Hardened as Debian hardens its own programs: position-independent, relocations read-only before
+# main runs (RELRO with immediate binding), a stack protector, and the C library's checked
+# variants wherever a call can be checked (by lintian's list of such calls: memcpy and its kin
+# are left out there, as the compiler can bound them only through objects of known size).
+program="$root/usr/bin/tarvola"
+readelf -h "$program" | grep -q "Type:.*DYN" || fail "the installed program is not position-independent"
+grep -qE "FLAGS_1.*PIE" <<<"$dynamic" || fail "the installed program is not marked PIE"
+readelf -lW "$program" | grep -q GNU_RELRO || fail "the installed program has no RELRO segment"
+grep -qE "\(FLAGS\).*BIND_NOW" <<<"$dynamic" && grep -qE "FLAGS_1.*NOW" <<<"$dynamic" \
+    || fail "the installed program binds lazily (partial RELRO)"
+imported=$(readelf --dyn-syms -W "$program" | awk '$7 == "UND" {sub(/@.*/, "", $8); print $8}' | sort -u)
+grep -qx "__stack_chk_fail" <<<"$imported" || fail "the installed program has no stack protector"
+checkable=$(grep -v "^#" /usr/share/lintian/data/binaries/hardened-functions | grep . | sort -u)
+plain=$(comm -12 <(echo "$imported") <(echo "$checkable") | tr '\n' ' ')
+checked=$(grep -E "^__.+_chk$" <<<"$imported" | tr '\n' ' ' || true)
+echo "hardening: PIE, RELRO, BIND_NOW, stack protector; checked calls: ${checked:-none}; unchecked: ${plain:-none}"
+[ -z "$plain" ] || [ -n "$checked" ] || fail "calls that can be fortified are not: $plain"
 desktop-file-validate "$root/usr/share/applications/org.example.ulvo.Tarvola.desktop" || fail "desktop entry"
 appstreamcli validate --no-net "$root/usr/share/metainfo/org.example.ulvo.Tarvola.metainfo.xml" || fail "metainfo"
 grep -q '<release version="1.00.0001"' "$root/usr/share/metainfo/org.example.ulvo.Tarvola.metainfo.xml" \
@@ -100,7 +132,7 @@ like_original "$scratch/scalable.png" "scalable icon"
 
 # The Windows icon file: the 48 x 48 image in 256 colours first, then each size Windows asks for
 # at some resolution, each read back by ImageMagick; from its directory, width and bits a pixel.
-ico="$(sed -n 's/^CMAKE_HOME_DIRECTORY:INTERNAL=//p' "$build/CMakeCache.txt")/assets/tarvola.ico"
+ico="$source/assets/tarvola.ico"
 read -r -a directory <<<"$(od -An -v -tu1 -N 198 "$ico" | tr -s ' \n' ' ')"
 entries=""
 for ((entry = 0; entry < directory[4]; entry++)); do
