@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# tarvola.exe is one file that imports only DLLs every Windows ships, and at most 1 MB.
+# tarvola.exe is one file that imports only DLLs every Windows ships, at most 1 MB, with the
+# protections Windows expects and no link time (so the same commit links to the same bytes).
 # Usage: check_executable.sh TARVOLA_EXE
 set -euo pipefail
 exe=$1
@@ -10,6 +11,13 @@ command -v x86_64-w64-mingw32-objdump > /dev/null \
 size=$(stat -c %s "$exe")
 echo "tarvola.exe: $size bytes"
 [ "$size" -le 1048576 ] || fail "larger than 1 MB"
+# Windows places it at a random address (with 64-bit entropy) and never runs its data.
+headers=$(x86_64-w64-mingw32-objdump -p "$exe") || fail "objdump cannot read $exe as a Windows executable"
+for flag in DYNAMIC_BASE HIGH_ENTROPY_VA NX_COMPAT; do
+    grep -qw "$flag" <<< "$headers" || fail "lacks $flag"
+done
+grep -qE "^Time/Date[[:space:]]+(Thu Jan  1 00:00:00 1970|0+)$" <<< "$headers" \
+    || fail "carries a link time: $(grep ^Time/Date <<< "$headers")"
 imports=$(x86_64-w64-mingw32-objdump -p "$exe" | awk '/DLL Name:/ {print toupper($3)}' | sort) \
     || fail "objdump cannot read $exe as a Windows executable"
 echo "imports:" $imports

@@ -1,0 +1,75 @@
+#!/usr/bin/env bash
+# The Windows installer under Wine, as an administrator deploys it: a silent install puts the
+# program into Program Files\Tarvola, a Start menu shortcut with the program icon that starts it,
+# and an Apps & features entry; a silent uninstall takes every bit of it away again.
+# Usage: installer_check.sh TARVOLA_MSI TARVOLA_EXE WORK_DIR
+set -euo pipefail
+msi=$1
+exe=$2
+work=$(cd "$3" && pwd)
+icon=$(cd "$(dirname "$0")/../../assets" && pwd)/tarvola.ico
+product='{0D957646-60F0-4155-88C3-9D6DE57045CE}'
+uninstall_key="HKLM\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\$product"
+
+fail() { echo "FAIL: $*"; exit 1; }
+for need in wine:wine wineserver:wine winepath:wine Xvfb:xvfb xdotool:xdotool; do
+    command -v "${need%%:*}" > /dev/null || fail "${need%%:*} is missing: install the package ${need#*:}"
+done
+[ -f "$msi" ] || fail "no installer at $msi"
+
+# Wine's menu builder would copy the shortcut into this machine's own desktop menus.
+export WINEPREFIX=$work/wineprefix WINEDEBUG=-all WINEDLLOVERRIDES="winemenubuilder.exe=d"
+[ -d "$WINEPREFIX/drive_c" ] || fail "no Wine prefix at $WINEPREFIX"
+drive_c=$WINEPREFIX/drive_c
+stop_wine() { wineserver -k 2>/dev/null || true; wineserver -w 2>/dev/null || true; }
+stop_wine
+# Wine's first process of a session chooses its display for every later one: the X server comes
+# first.
+scratch=$(mktemp -d)
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3> "$scratch/display" > /dev/null 2>&1 &
+xvfb=$!
+trap 'stop_wine; kill $xvfb 2>/dev/null || true; rm -rf "$scratch"' EXIT
+for _ in $(seq 200); do [ -s "$scratch/display" ] && break; sleep 0.05; done
+[ -s "$scratch/display" ] || fail "Xvfb gave no display within 10 s"
+export DISPLAY=:$(cat "$scratch/display")
+msiexec() { wine msiexec "$1" "$(winepath -w "$msi")" /qn; }
+# What an install leaves: the program folder, any shortcut, the entry, the cached icon.
+leftovers() {
+    find "$drive_c" \( -ipath "*/Program Files/Tarvola" -o -iname "Tarvola.lnk" -o -ipath "*/Installer/$product" \) -print
+    wine reg query "$uninstall_key" > /dev/null 2>&1 && echo "$uninstall_key"
+    wine reg query "HKLM\\Software\\Ulvo" > /dev/null 2>&1 && echo "HKLM\\Software\\Ulvo"
+    return 0
+}
+# A run stopped half way may have left Tarvola installed in the shared prefix.
+[ -z "$(leftovers)" ] || msiexec /x || true
+
+msiexec /i || fail "the silent install failed"
+installed="$drive_c/Program Files/Tarvola/tarvola.exe"
+cmp -s "$installed" "$exe" || fail "Program Files\\Tarvola\\tarvola.exe is not the program built"
+
+entry=$(wine reg query "$uninstall_key" | tr -d '\r') || fail "no Apps & features entry $uninstall_key"
+for value in "DisplayName REG_SZ Tarvola" "DisplayVersion REG_SZ 1.00.0001" "Publisher REG_SZ Ulvo"; do
+    tr -s ' ' <<<"$entry" | grep -qx " $value" || fail "the Apps & features entry lacks $value"
+done
+# The installer keeps the program icon for the entry and the shortcut.
+cached_icon="$drive_c/windows/Installer/$product/tarvola.ico"
+cmp -s "$cached_icon" "$icon" || fail "the program icon was not installed for Apps & features"
+
+# Wine puts the shortcut in the installing user's Start menu (Windows: all users').
+shortcut=$(find "$drive_c" -path "*/Start Menu/Programs/Tarvola.lnk" | head -n 1)
+[ -n "$shortcut" ] || fail "no Start menu shortcut Tarvola"
+# Its paths are stored in UTF-16; without the zero bytes they read as plain text.
+link=$(tr -d '\0' < "$shortcut")
+grep -qaF "C:\\Program Files\\Tarvola\\tarvola.exe" <<<"$link" || fail "the shortcut does not lead to the program"
+grep -qaF "C:\\windows\\Installer\\$product\\tarvola.ico" <<<"$link" || fail "the shortcut lacks the program icon"
+
+# Opened from its shortcut, the installed program shows its window.
+wine start /unix "$shortcut" || fail "the shortcut could not be opened"
+timeout 30 xdotool search --sync --onlyvisible --name "^ Tarvola v" > /dev/null \
+    || fail "the installed program showed no window within 30 s"
+stop_wine
+
+msiexec /x || fail "the silent uninstall failed"
+left=$(leftovers)
+[ -z "$left" ] || fail "left after uninstalling: $left"
+echo "installer check passed"
