@@ -1,13 +1,14 @@
 # What Debian 12 builds its own packages with (dpkg-buildflags with hardening=+all), for every
-# build type: a stack protector, fortified C library calls, control-flow protection, a
-# position-independent executable, and relocations made read-only before main runs.
+# build type: a stack protector, format strings that cannot be injected, fortified C library
+# calls, control-flow protection, a position-independent executable, and relocations made
+# read-only before main runs.
 include(CheckCXXCompilerFlag)
 include(CheckPIESupported)
 
 check_pie_supported(LANGUAGES CXX)
 set(CMAKE_POSITION_INDEPENDENT_CODE ON)
 
-add_compile_options(-fstack-protector-strong)
+add_compile_options(-fstack-protector-strong -Wformat -Werror=format-security)
 # Control-flow protection exists on x86 only.
 check_cxx_compiler_flag(-fcf-protection TARVOLA_HAS_CF_PROTECTION)
 if(TARVOLA_HAS_CF_PROTECTION)
