@@ -1,7 +1,7 @@
 # What Debian 12 builds its own packages with (dpkg-buildflags with hardening=+all), for every
 # build type: a stack protector, format strings that cannot be injected, fortified C library
-# calls, control-flow protection, a position-independent executable, and relocations made
-# read-only before main runs.
+# calls, a position-independent executable, and relocations made read-only before main runs;
+# and control-flow protection, which Debian's flags gain after Debian 12.
 include(CheckCXXCompilerFlag)
 include(CheckPIESupported)
 

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Builds the Debian package from the build tree, checks its contents, its dependencies and its
 # desktop integration files, then installs it into a scratch root and removes it again.
-# Usage: package_check.sh BUILD_DIR
+# Usage: package_check.sh BUILD_DIR FORTIFY_PROBE
 set -euo pipefail
 build=$(cd "$1" && pwd)
+probe=$2
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 
@@ -84,9 +85,10 @@ dynamic=$(readelf -d "$root/usr/bin/tarvola") || fail "readelf could not read th
 grep -q "(NEEDED)" <<<"$dynamic" || fail "readelf shows no dynamic section"
 ! grep -qE "RPATH|RUNPATH" <<<"$dynamic" || fail "the installed program carries a library search path"
 # Hardened as Debian hardens its own programs: position-independent, relocations read-only before
-# main runs (RELRO with immediate binding), a stack protector, and the C library's checked
-# variants wherever a call can be checked (by lintian's list of such calls: memcpy and its kin
-# are left out there, as the compiler can bound them only through objects of known size).
+# main runs (RELRO with immediate binding), a stack protector, and the C library's checked calls:
+# in the program when it makes a call from lintian's list of calls that can be checked (memcpy
+# and its kin are left out there, as the compiler bounds them only through objects of known
+# size), and in the probe built with the same flags, which makes one.
 program="$root/usr/bin/tarvola"
 readelf -h "$program" | grep -q "Type:.*DYN" || fail "the installed program is not position-independent"
 grep -qE "FLAGS_1.*PIE" <<<"$dynamic" || fail "the installed program is not marked PIE"
@@ -100,6 +102,7 @@ plain=$(comm -12 <(echo "$imported") <(echo "$checkable") | tr '\n' ' ')
 checked=$(grep -E "^__.+_chk$" <<<"$imported" | tr '\n' ' ' || true)
 echo "hardening: PIE, RELRO, BIND_NOW, stack protector; checked calls: ${checked:-none}; unchecked: ${plain:-none}"
 [ -z "$plain" ] || [ -n "$checked" ] || fail "calls that can be fortified are not: $plain"
+readelf --dyn-syms -W "$probe" | grep -q " __snprintf_chk@" || fail "the build does not fortify calls (see $probe)"
 desktop-file-validate "$root/usr/share/applications/org.example.ulvo.Tarvola.desktop" || fail "desktop entry"
 appstreamcli validate --no-net "$root/usr/share/metainfo/org.example.ulvo.Tarvola.metainfo.xml" || fail "metainfo"
 grep -q '<release version="1.00.0001"' "$root/usr/share/metainfo/org.example.ulvo.Tarvola.metainfo.xml" \
