@@ -25,9 +25,10 @@ ExternalProject_Add(windows_build
 # The installer, made from that build's program as a release makes it.
 set(_msi ${_windows_dir}/tarvola.msi)
 add_custom_target(windows_installer ALL
-    COMMAND ${PROJECT_SOURCE_DIR}/packaging/windows/make_msi.sh ${_exe} ${_msi}
+    COMMAND ${PROJECT_SOURCE_DIR}/packaging/windows/make_msi.sh ${_exe} ${_msi} ${TARVOLA_VERSION_TEXT}
     DEPENDS windows_build
-    USES_TERMINAL)
+    BYPRODUCTS ${_msi}
+    VERBATIM USES_TERMINAL)
 
 # Reads the cursor Wine shows from the X side.
 find_package(PkgConfig REQUIRED)

@@ -12,7 +12,7 @@ size=$(stat -c %s "$exe")
 echo "tarvola.exe: $size bytes"
 [ "$size" -le 1048576 ] || fail "larger than 1 MB"
 # Windows places it at a random address (with 64-bit entropy) and never runs its data.
-headers=$(x86_64-w64-mingw32-objdump -p "$exe") || fail "objdump cannot read $exe as a Windows executable"
+headers=$(TZ=UTC x86_64-w64-mingw32-objdump -p "$exe") || fail "objdump cannot read $exe as a Windows executable"
 for flag in DYNAMIC_BASE HIGH_ENTROPY_VA NX_COMPAT; do
     grep -qw "$flag" <<< "$headers" || fail "lacks $flag"
 done

@@ -8,14 +8,16 @@ msi=$1
 exe=$2
 work=$(cd "$3" && pwd)
 icon=$(cd "$(dirname "$0")/../../assets" && pwd)/tarvola.ico
-product='{0D957646-60F0-4155-88C3-9D6DE57045CE}'
-uninstall_key="HKLM\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\$product"
 
 fail() { echo "FAIL: $*"; exit 1; }
 for need in wine:wine wineserver:wine winepath:wine Xvfb:xvfb xdotool:xdotool; do
     command -v "${need%%:*}" > /dev/null || fail "${need%%:*} is missing: install the package ${need#*:}"
 done
 [ -f "$msi" ] || fail "no installer at $msi"
+command -v msiinfo > /dev/null || fail "msiinfo is missing: install the package msitools"
+product=$(msiinfo export "$msi" Property | tr -d '\r' | awk '$1 == "ProductCode" {print $2}')
+[ -n "$product" ] || fail "the installer names no product code"
+uninstall_key="HKLM\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\$product"
 
 # Wine's menu builder would copy the shortcut into this machine's own desktop menus.
 export WINEPREFIX=$work/wineprefix WINEDEBUG=-all WINEDLLOVERRIDES="winemenubuilder.exe=d"
@@ -41,7 +43,7 @@ leftovers() {
     return 0
 }
 # A run stopped half way may have left Tarvola installed in the shared prefix.
-[ -z "$(leftovers)" ] || msiexec /x || true
+[ -z "$(leftovers)" ] || wine msiexec /x "$product" /qn || true
 
 msiexec /i || fail "the silent install failed"
 installed="$drive_c/Program Files/Tarvola/tarvola.exe"
@@ -56,7 +58,7 @@ cached_icon="$drive_c/windows/Installer/$product/tarvola.ico"
 cmp -s "$cached_icon" "$icon" || fail "the program icon was not installed for Apps & features"
 
 # Wine puts the shortcut in the installing user's Start menu (Windows: all users').
-shortcut=$(find "$drive_c" -path "*/Start Menu/Programs/Tarvola.lnk" | head -n 1)
+shortcut=$(find "$drive_c" -path "*/Start Menu/Programs/Tarvola.lnk" -print -quit)
 [ -n "$shortcut" ] || fail "no Start menu shortcut Tarvola"
 # Its paths are stored in UTF-16; without the zero bytes they read as plain text.
 link=$(tr -d '\0' < "$shortcut")
