@@ -11,9 +11,12 @@ output=$(realpath -m "$2")
 version=${3:?usage: make_msi.sh TARVOLA_EXE OUTPUT_MSI VERSION}
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
-for tool in wixl:wixl msibuild:msitools faketime:faketime; do
+for tool in wixl:wixl msibuild:msitools; do
     command -v "${tool%%:*}" > /dev/null || fail "${tool%%:*} is missing: install the package ${tool#*:}"
 done
+# libfaketime's clock, loaded directly: its faketime wrapper needs a writable /dev/shm.
+faketime_library=(/usr/lib/*/faketime/libfaketime.so.1)
+[ -e "${faketime_library[0]}" ] || fail "libfaketime is missing: install the package libfaketime"
 # Outside a git checkout, a fixed day: the cabinet keeps DOS times, which start in 1980.
 epoch=${SOURCE_DATE_EPOCH:-$(git -C "$here" log -1 --format=%ct 2>/dev/null || echo 315619200)}
 
@@ -36,7 +39,7 @@ package_code={$(cat "$stage/tarvola.exe" "$stage/tarvola.ico" "$here/tarvola.wxs
     <(echo "$version $epoch") | guid_of)}
 
 # wixl dates the package by the clock: a clock stopped at the epoch (in UTC, as it is read).
-clock=(env TZ=UTC faketime -f "$(date -u -d "@$epoch" '+%Y-%m-%d %H:%M:%S')")
+clock=(env TZ=UTC LD_PRELOAD="${faketime_library[0]}" FAKETIME="$(date -u -d "@$epoch" '+%Y-%m-%d %H:%M:%S')")
 (cd "$stage" && "${clock[@]}" wixl --arch x64 --define Version="$version" \
     --define ProductCode="$product_code" --define Exe=tarvola.exe --define Icon=tarvola.ico --output tarvola.msi "$here/tarvola.wxs") || fail "wixl"
 "${clock[@]}" msibuild "$stage/tarvola.msi" -s "Tarvola $version installer" Ulvo "x64;1033" "$package_code" \
