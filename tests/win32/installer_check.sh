@@ -9,8 +9,11 @@ exe=$2
 work=$(cd "$3" && pwd)
 icon=$(cd "$(dirname "$0")/../../assets" && pwd)/tarvola.ico
 
-fail() { echo "FAIL: $*"; exit 1; }
-for need in wine:wine wineserver:wine winepath:wine Xvfb:xvfb xdotool:xdotool; do
+stop_wine() { wineserver -k 2>/dev/null || true; wineserver -w 2>/dev/null || true; }
+scratch=$(mktemp -d)
+trap 'stop_wine; kill $xvfb 2>/dev/null || true; rm -rf "$scratch"' EXIT
+source "$(dirname "$0")/../x_session.sh"
+for need in wine:wine wineserver:wine winepath:wine Xvfb:xvfb xwininfo:x11-utils; do
     command -v "${need%%:*}" > /dev/null || fail "${need%%:*} is missing: install the package ${need#*:}"
 done
 [ -f "$msi" ] || fail "no installer at $msi"
@@ -23,17 +26,10 @@ uninstall_key="HKLM\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\$p
 export WINEPREFIX=$work/wineprefix WINEDEBUG=-all WINEDLLOVERRIDES="winemenubuilder.exe=d"
 [ -d "$WINEPREFIX/drive_c" ] || fail "no Wine prefix at $WINEPREFIX"
 drive_c=$WINEPREFIX/drive_c
-stop_wine() { wineserver -k 2>/dev/null || true; wineserver -w 2>/dev/null || true; }
 stop_wine
 # Wine's first process of a session chooses its display for every later one: the X server comes
 # first.
-scratch=$(mktemp -d)
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3> "$scratch/display" > /dev/null 2>&1 &
-xvfb=$!
-trap 'stop_wine; kill $xvfb 2>/dev/null || true; rm -rf "$scratch"' EXIT
-for _ in $(seq 200); do [ -s "$scratch/display" ] && break; sleep 0.05; done
-[ -s "$scratch/display" ] || fail "Xvfb gave no display within 10 s"
-export DISPLAY=:$(cat "$scratch/display")
+start_x_server
 msiexec() { wine msiexec "$1" "$(winepath -w "$msi")" /qn; }
 # What an install leaves: the program folder, any shortcut, the entry, the cached icon.
 leftovers() {
@@ -67,7 +63,7 @@ grep -qaF "C:\\windows\\Installer\\$product\\tarvola.ico" <<<"$link" || fail "th
 
 # Opened from its shortcut, the installed program shows its window.
 wine start /unix "$shortcut" || fail "the shortcut could not be opened"
-timeout 30 xdotool search --sync --onlyvisible --name "^ Tarvola v" > /dev/null \
+wait_for 300 eval '[ -n "$(window_named " Tarvola v1.1")" ]' \
     || fail "the installed program showed no window within 30 s"
 stop_wine
 
