@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Runs the GUI driver against tarvola.exe under Wine, in Wine's virtual desktop on a private
-# Xvfb display, with stand-in xdg-open and xdg-email that log the links they are handed. The
+# Xvfb display, with stand-in xdg-open and xdg-email that log the links Wine hands them. The
 # driver sets the resolution (LogPixels) the program starts with: NNN DPI in a dpiNNN mode.
 # Usage: run_gui_tests.sh comma|dot|dpi120|dpi144|dpi168|dpi192 GUI_DRIVER_EXE TARVOLA_EXE WORK_DIR X_CURSOR
 set -euo pipefail
@@ -45,7 +45,6 @@ for handler in xdg-open xdg-email; do
     printf '#!/bin/sh\necho "%s $*" >> "%s"\n' "$handler" "$log" > "$scratch/$handler"
     chmod +x "$scratch/$handler"
 done
-export PATH=$scratch:$PATH
 
 # A display of our own: Xvfb picks a number no other server holds (abstract sockets included,
 # which a display folder does not show) and says which.
@@ -58,6 +57,14 @@ for _ in $(seq 200); do [ -s "$scratch/display" ] && break; sleep 0.05; done
 display=$(cat "$scratch/display")
 export DISPLAY=:$display
 
+# Wine's winebrowser hands a link to the first of its browsers (http:) or mailers (mailto:) that
+# starts, by name on the PATH or by full path: its mailers begin with /usr/bin/open, which
+# xdg-utils makes the real xdg-open, and that finds no mail program here. Each list is the one
+# stand-in alone, by its full path, whatever the machine has installed.
+printf 'REGEDIT4\n\n[HKEY_CURRENT_USER\\Software\\Wine\\WineBrowser]\n"Browsers"="\\"%s\\""\n"Mailers"="\\"%s\\""\n' \
+    "$scratch/xdg-open" "$scratch/xdg-email" > "$scratch/handlers.reg"
+"${wine_locale[@]}" wine reg import "$(winepath -w "$scratch/handlers.reg")" > /dev/null 2>&1 \
+    || fail "could not point Wine's browser and mailer lists at the stand-ins"
 "${wine_locale[@]}" wine explorer /desktop=TarvolaTest,1024x768 > /dev/null 2>&1 &
 status=0
 "${wine_locale[@]}" wine "$driver" "$(winepath -w "$exe")" "$mode" "$(winepath -w "$log")" \
