@@ -1,5 +1,5 @@
 // Feeds arbitrary bytes to the number-text rules, the decimal-to-DMS conversion and a whole
-// refresh tick, under the four kinds of locale separators the program meets, and checks the
+// refresh tick, under the five kinds of locale separators the program meets, and checks the
 // promises that hold for every input.
 #include "DDeci_to_DMS.h"
 #include "DegDMS_to_DegDeci.h"
@@ -28,6 +28,7 @@ const LocaleSeparators kLocales[] = {
     {".", ","},
     {",", "\u202F"},
     {"\u066B", "\u066C"},
+    {".", ""},
 };
 
 void Check(bool promise)

@@ -16,6 +16,7 @@ using test::kArabic;
 using test::kCommaDecimal;
 using test::kDotDecimal;
 using test::kFrench;
+using test::kNoGroup;
 
 struct ParseCase {
     const char* text;
@@ -44,6 +45,7 @@ TEST(ParseNumber, ReadsEveryAcceptedForm)
         {"1,000.5", &kDotDecimal, 1000.5},
         {"2.5", &kDotDecimal, 2.5},
         {"1\u202F000,5", &kFrench, 1000.5},
+        {"1000e-1", &kNoGroup, 100}, // an empty group separator matches nowhere
         {"3\u066B5", &kArabic, 3.5},
         {"1\u066C000", &kArabic, 1000},
         // The digits that Arabic and Persian keyboard layouts type.
@@ -97,7 +99,7 @@ TEST(ParseNumber, RejectsEverythingElse)
         {"5-", &kCommaDecimal},      {"(5)", &kCommaDecimal},      {"1e5,5", &kCommaDecimal},
         {"12abc", &kCommaDecimal},   {"5\n", &kCommaDecimal},      {"\xFF\xFE", &kCommaDecimal},
         {"1.2.3", &kDotDecimal},     {"1 000,5", &kFrench},        {"1\u0662", &kArabic},
-        {"\u0661\u06F2", &kArabic},  {"\u0661e2", &kArabic},
+        {"\u0661\u06F2", &kArabic},  {"\u0661e2", &kArabic},    {"1,000", &kNoGroup},
         {"1e99999999999999999999", &kCommaDecimal},
     };
     for (const auto& [text, separators] : cases) {

@@ -12,5 +12,7 @@ inline const LocaleSeparators kDotDecimal {".", ","};
 inline const LocaleSeparators kFrench {",", "\u202F"};
 // Arabic: U+066B decimal separator, U+066C group separator.
 inline const LocaleSeparators kArabic {"\u066B", "\u066C"};
+// No group separator at all, as in the C locale or a Windows user's cleared digit grouping.
+inline const LocaleSeparators kNoGroup {".", ""};
 
 } // namespace tarvola::test
