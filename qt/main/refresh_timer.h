@@ -25,6 +25,8 @@ public:
     void start() { m_timer.start(); }
     void stop() { m_timer.stop(); }
     [[nodiscard]] bool isActive() const { return m_timer.isActive(); }
+    // The time between ticks, in milliseconds, as the timer was given it.
+    [[nodiscard]] int interval() const { return m_timer.interval(); }
 
     // One refresh now, outside the timer's rhythm.
     void tick();
