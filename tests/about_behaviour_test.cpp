@@ -1,10 +1,12 @@
 // The About window's behaviour as both front ends share it, over a recording view.
 #include "about_behaviour.h"
+#include "about_layout.h"
 #include "about_lifetime.h"
 #include "recording_about_view.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <tuple>
 #include <vector>
@@ -60,7 +62,14 @@ TEST(AboutBehaviour, EachControlsClickAndCursorAreAsTheTableSays)
         {AboutControl::Label3, {}, 0, false},            {AboutControl::Label5, {}, 0, false},
         {AboutControl::Command1, {}, 1, false},          {AboutControl::Background, {}, 0, false},
     };
-    ASSERT_EQ(cases.size(), 12u) << "a row for every AboutControl";
+    // Every control the window lays out, and the window itself, has exactly one row.
+    std::vector<AboutControl> controls {AboutControl::Background};
+    for (const AboutPlace& place : kAboutLayout)
+        controls.push_back(place.control);
+    for (const AboutControl control : controls)
+        EXPECT_EQ(std::count_if(cases.begin(), cases.end(), [&](const Case& c) { return c.control == control; }), 1)
+            << "rows for control " << static_cast<int>(control);
+    EXPECT_EQ(cases.size(), controls.size());
     for (const Case& c : cases) {
         RecordingView view;
         AboutBehaviour behaviour(view);

@@ -223,9 +223,23 @@ private slots:
         QCOMPARE(child(about, "Command1")->geometry(), QRect(80, 232, 57, 25));
         QCOMPARE(child(about, "SiteUlvo")->geometry(), QRect(32, 80, 169, 65));
         QCOMPARE(child(about, "Mail")->geometry(), QRect(16, 160, 193, 33));
-        QCOMPARE(child<QLabel>(about, "Label3")->text(), QStringLiteral("Tarvola"));
-        QCOMPARE(child<QLabel>(about, "Label5")->text(), QStringLiteral("v 1.1"));
-        QVERIFY(child<QLabel>(about, "Label5")->font().bold());
+        // The title and version: their texts and faces, and drawn in the middle of their places.
+        struct Title {
+            const char* name;
+            const char* text;
+            qreal points;
+            bool bold;
+        };
+        for (const Title& title : {Title {"Label3", "Tarvola", 14.25, false}, Title {"Label5", "v 1.1", 11.25, true}}) {
+            auto* label = child<QLabel>(about, title.name);
+            QCOMPARE(label->text(), QLatin1String(title.text));
+            QCOMPARE(label->font().pointSizeF(), title.points);
+            QCOMPARE(label->font().bold(), title.bold);
+            const QRect ink = InkBox(label->grab().toImage());
+            const int left = ink.left(), right = label->width() - 1 - ink.right();
+            QVERIFY2(std::abs(left - right) <= 2, qPrintable(QStringLiteral("%1 drawn %2 px from the left, %3 from the right")
+                                                                 .arg(QLatin1String(title.name)).arg(left).arg(right)));
+        }
         QCOMPARE(child<QLabel>(about, "Label2")->text(), QStringLiteral("http://www.ulvo.example.org"));
         // The classic green, a shade darker where the light palette's grey asks for it.
         const QColor link = child<QLabel>(about, "Label1")->palette().color(QPalette::WindowText);

@@ -60,9 +60,15 @@ QString Local(const QString& text)
 class AboutSpy final : public AboutCommands {
 public:
     void showAbout() override { ++shown; }
-    void closeAbout() override { ++closed; }
+    void closeAbout() override
+    {
+        ++closed;
+        mainShownAtClose = main && main->isVisible();
+    }
     int shown = 0;
     int closed = 0;
+    const QWidget* main = nullptr;
+    bool mainShownAtClose = false;
 };
 
 class FormTarvolaTest : public QObject {
@@ -109,6 +115,7 @@ private slots:
     {
         m_about = {};
         m_window = std::make_unique<FormTarvola>(m_about);
+        m_about.main = m_window.get();
         m_window->centreOnScreen();
         m_window->show();
         QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
@@ -479,6 +486,7 @@ private slots:
         watchdog.start(5000);
         QCOMPARE(QCoreApplication::exec(), 0);
         QCOMPARE(m_about.closed, 1);
+        QVERIFY2(m_about.mainShownAtClose, "About must close while the main window still shows");
         QVERIFY(!m_window->isVisible());
     }
 };
@@ -496,6 +504,13 @@ private slots:
         field.write("10,3333333333333");
         QCOMPARE(edit.text(), QStringLiteral("10,333333"));
         QCOMPARE(field.text(), std::string("10,333333"));
+        // The next tick writes the same long result: compared uncut, it would replace the text
+        // and drop the user's selection at every tick.
+        edit.selectAll();
+        QSignalSpy textChanges(&edit, &QLineEdit::textChanged);
+        field.write("10,3333333333333");
+        QCOMPARE(textChanges.count(), 0);
+        QCOMPARE(edit.selectedText(), QStringLiteral("10,333333"));
     }
 
     void keepsSelectionAndCursorWhenTheTextIsUnchanged()
