@@ -101,6 +101,14 @@ checkable=$(grep -v "^#" /usr/share/lintian/data/binaries/hardened-functions | g
 plain=$(comm -12 <(echo "$imported") <(echo "$checkable") | tr '\n' ' ')
 checked=$(grep -E "^__.+_chk$" <<<"$imported" | tr '\n' ' ' || true)
 echo "hardening: PIE, RELRO, BIND_NOW, stack protector; checked calls: ${checked:-none}; unchecked: ${plain:-none}"
+# A fortifying build leaves a call plain only where it cannot bound the buffer (snprintf into a
+# pointer, say), and never one that it checks for its format as well: one of those plain is a
+# call built without fortification, whatever other calls are checked.
+always_checked="printf fprintf vprintf vfprintf dprintf vdprintf sprintf vsprintf vsnprintf asprintf vasprintf
+obstack_printf obstack_vprintf syslog vsyslog wprintf fwprintf vwprintf vfwprintf"
+never_plain=$(comm -12 <(tr ' ' '\n' <<<"$plain" | sort -u) <(tr ' ' '\n' <<<"$always_checked" | sort -u) \
+    | grep . | tr '\n' ' ' || true)
+[ -z "$never_plain" ] || fail "calls that a fortifying build always checks are plain: $never_plain"
 [ -z "$plain" ] || [ -n "$checked" ] || fail "calls that can be fortified are not: $plain"
 readelf --dyn-syms -W "$probe" | grep -q " __snprintf_chk@" || fail "the build does not fortify calls (see $probe)"
 desktop-file-validate "$root/usr/share/applications/org.example.ulvo.Tarvola.desktop" || fail "desktop entry"
