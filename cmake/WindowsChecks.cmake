@@ -55,6 +55,13 @@ foreach(_mode comma dot dpi120 dpi144 dpi168 dpi192)
         COMMAND ${PROJECT_SOURCE_DIR}/tests/win32/run_gui_tests.sh ${_mode}
             ${_windows_dir}/tests/win32/gui_driver.exe ${_exe} ${_wine_work} $<TARGET_FILE:x_cursor>)
 endforeach()
+# Both windows in one process, sent the WM_DPICHANGED Wine never sends (96 to 144 to 192 DPI),
+# and Timer1's period; run in the GUI tests' session, its first argument unused.
+add_test(NAME windows.dpi_change
+    COMMAND ${PROJECT_SOURCE_DIR}/tests/win32/run_gui_tests.sh dpichange
+        ${_windows_dir}/tests/win32/dpi_change_test.exe ${_exe} ${_wine_work} $<TARGET_FILE:x_cursor>)
+set_tests_properties(windows.dpi_change PROPERTIES
+    FIXTURES_REQUIRED wine_prefix RESOURCE_LOCK wine_prefix LABELS windows TIMEOUT 300)
 add_test(NAME windows.installer
     COMMAND ${PROJECT_SOURCE_DIR}/tests/win32/installer_check.sh ${_msi} ${_exe} ${_wine_work})
 set_tests_properties(windows.core_tests windows.installer windows.gui_comma windows.gui_dot windows.gui_dpi120 windows.gui_dpi144

@@ -110,6 +110,9 @@ inline constexpr PerDpi kMailArea {{16, 160, 193, 33}, {20, 200, 241, 41}, {24, 
 inline constexpr PerDpi kIconDrawn {{8, 8, 48, 48}, {10, 10, 60, 60}, {12, 12, 72, 72}, {14, 14, 84, 84}, {16, 16, 96, 96}};
 inline constexpr PerDpi kMailIconPlace {{16, 168, 32, 32}, {20, 210, 40, 40}, {24, 252, 48, 48}, {28, 294, 56, 56},
                                         {32, 336, 64, 64}};
+// The donation picture and the banner come from their drawing at twice the size from 144 DPI
+// on (past 1.41 times 96), from the one at their own size below: by kDpis.
+inline constexpr bool kTwiceDrawn[] = {false, false, true, true, true};
 
 // The fonts the texts are drawn in, by character height in pixels at each resolution (points
 // times DPI / 72, rounded): what the driver measures a text's width in.
@@ -119,6 +122,7 @@ struct TextFont {
     int height[5]; // at 96, 120, 144, 168 and 192 DPI
 };
 inline constexpr TextFont kDialogFont {L"Microsoft Sans Serif", false, {11, 14, 17, 19, 22}}; // 8.25 pt
+inline constexpr TextFont kFieldFont {L"Microsoft Sans Serif", false, {13, 16, 20, 23, 26}};  // 9.75 pt
 inline constexpr TextFont kUnitFont {L"Microsoft Sans Serif", false, {16, 20, 24, 28, 32}};   // 12 pt
 inline constexpr TextFont kTitleFont {L"Arial", false, {19, 24, 29, 33, 38}};                 // 14.25 pt
 inline constexpr TextFont kVersionFont {L"Arial", true, {15, 19, 23, 26, 30}};                // 11.25 pt bold
