@@ -354,6 +354,10 @@ private slots:
         RecordingView expected;
         AboutBehaviour(expected).clicked(control);
         About* about = openAbout();
+        // The other buttons do nothing anywhere, OK included.
+        for (const Qt::MouseButton button : {Qt::RightButton, Qt::MiddleButton})
+            QTest::mouseClick(about->windowHandle(), button, {}, spot);
+        QVERIFY(m_opened.isEmpty() && m_controller->window());
         QTest::mouseClick(about->windowHandle(), Qt::LeftButton, {}, spot);
         QCOMPARE(m_opened, QList<Link>(expected.opened.begin(), expected.opened.end()));
         QCOMPARE(aboutWindows().size(), expected.closes ? 0 : 1);

@@ -276,33 +276,39 @@ private slots:
 
     void reachesTheMenuByKeyboard_data()
     {
-        QTest::addColumn<int>("enter"); // the key that gives the menu bar the focus
-        QTest::addColumn<int>("run");   // the key that then runs About
-        QTest::newRow("F10, Return") << int(Qt::Key_F10) << int(Qt::Key_Return);
-        QTest::newRow("F10, Down") << int(Qt::Key_F10) << int(Qt::Key_Down);
-        QTest::newRow("Alt, Return") << int(Qt::Key_Alt) << int(Qt::Key_Return);
-        QTest::newRow("Alt, Down") << int(Qt::Key_Alt) << int(Qt::Key_Down);
+        QTest::addColumn<QString>("from"); // the field that has the focus
+        QTest::addColumn<int>("enter");    // the key that gives the menu bar the focus
+        QTest::addColumn<int>("leave");    // the key that gives it back
+        QTest::addColumn<int>("run");      // the key that then runs About
+        QTest::newRow("F10, F10, Return") << "Text1" << int(Qt::Key_F10) << int(Qt::Key_F10) << int(Qt::Key_Return);
+        QTest::newRow("F10, Escape, Down") << "Text4" << int(Qt::Key_F10) << int(Qt::Key_Escape) << int(Qt::Key_Down);
+        QTest::newRow("Alt, Alt, Return") << "Text6" << int(Qt::Key_Alt) << int(Qt::Key_Alt) << int(Qt::Key_Return);
+        QTest::newRow("Alt, Escape, Down") << "Text3" << int(Qt::Key_Alt) << int(Qt::Key_Escape) << int(Qt::Key_Down);
     }
     void reachesTheMenuByKeyboard()
     {
+        QFETCH(QString, from);
         QFETCH(int, enter);
+        QFETCH(int, leave);
         QFETCH(int, run);
+        QLineEdit* origin = field(from.toLatin1().constData());
+        origin->setFocus();
         QMenuBar* bar = m_window->menuBar();
         const QImage idle = bar->grab().toImage();
         // Through the window system, as a real key comes: shortcuts and Qt's own Alt handling.
         QTest::keyClick(m_window->windowHandle(), Qt::Key(enter));
         QTRY_COMPARE(QApplication::focusWidget(), bar);
         QVERIFY2(bar->grab().toImage() != idle, "the focused menu bar must look focused");
-        // The same key again gives the focus back; then once more into the menu bar.
-        QTest::keyClick(m_window->windowHandle(), Qt::Key(enter));
-        QTRY_COMPARE(QApplication::focusWidget(), field("Text1"));
+        // Leaving gives the focus back to the field it came from; then once more into the menu bar.
+        QTest::keyClick(m_window->windowHandle(), Qt::Key(leave));
+        QTRY_COMPARE(QApplication::focusWidget(), origin);
         QCOMPARE(bar->grab().toImage(), idle);
         QTest::keyClick(m_window->windowHandle(), Qt::Key(enter));
         QTRY_COMPARE(QApplication::focusWidget(), bar);
         QCOMPARE(m_about.shown, 0);
         QTest::keyClick(m_window->windowHandle(), Qt::Key(run));
         QCOMPARE(m_about.shown, 1);
-        QCOMPARE(QApplication::focusWidget(), field("Text1"));
+        QCOMPARE(QApplication::focusWidget(), origin);
     }
 
     void refreshesBothConvertersOnTheTimer_data()
