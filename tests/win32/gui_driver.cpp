@@ -15,6 +15,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <optional>
@@ -75,9 +76,10 @@ int ExtentIn(const std::wstring& text, int count, const wchar_t* face, int heigh
     return extent.cx;
 }
 
-// How wide the ink of a text is (from its first inked column to its last) when this process
-// draws it on one line in a font: what the same text must show in another process's window.
-int InkWidthIn(const std::wstring& text, const wchar_t* face, int height, bool bold)
+// The size of the ink of a text (from its first inked column to its last, its top inked row to
+// its bottom) when this process draws it on one line in a font: what the same text must show in
+// another process's window.
+SIZE InkSizeIn(const std::wstring& text, const wchar_t* face, int height, bool bold)
 {
     const int width = ExtentIn(text, static_cast<int>(text.size()), face, height, bold) + 2 * height;
     const int rows = 2 * height;
@@ -96,20 +98,22 @@ int InkWidthIn(const std::wstring& text, const wchar_t* face, int height, bool b
     SetBkMode(dc, TRANSPARENT);
     TextOutW(dc, height, 0, text.c_str(), static_cast<int>(text.size()));
     GdiFlush();
-    int left = width, right = -1;
+    int left = width, right = -1, top = rows, bottom = -1;
     const auto* pixels = static_cast<const DWORD*>(bits);
     for (int y = 0; y < rows; ++y)
         for (int x = 0; x < width; ++x)
             if ((pixels[y * width + x] & 0xFFFFFF) != 0xFFFFFF) {
                 left = std::min(left, x);
                 right = std::max(right, x);
+                top = std::min(top, y);
+                bottom = std::max(bottom, y);
             }
     SelectObject(dc, previousFont);
     DeleteObject(font);
     SelectObject(dc, previousBitmap);
     DeleteObject(bitmap);
     DeleteDC(dc);
-    return right < left ? 0 : right - left + 1;
+    return right < left ? SIZE {0, 0} : SIZE {right - left + 1, bottom - top + 1};
 }
 
 // Whether an edit draws its text in the given face and character height. Another process's font
@@ -221,9 +225,10 @@ void CheckLayout(HWND main, int dpi)
 
 // Every static text shows whole, on one line: its window is as wide as the text in its font,
 // and on the screen its ink spans as wide as the same text drawn here on one line (a text
-// wrapped onto a hidden second line, or cut, spans less). Another process's font cannot be
-// read: the widths come from the same face and size set here, from the same fonts of the same
-// Wine prefix.
+// wrapped onto a hidden second line, or cut, spans less). A centred text's ink is as wide and as
+// high as that, so drawn in its own face, size and weight, with equal margins left and right of
+// its place. Another process's font cannot be read: the sizes come from the same face and size
+// set here, from the same fonts of the same Wine prefix.
 template <std::size_t N>
 void CheckTexts(HWND window, const ShownText (&texts)[N], int dpi)
 {
@@ -234,8 +239,9 @@ void CheckTexts(HWND window, const ShownText (&texts)[N], int dpi)
         std::wstring shown;
         int needed;
         int width;
-        int whole;
+        SIZE whole;
         Box box;
+        const ShownText* text;
     };
     std::vector<Measured> measured;
     for (const ShownText& text : texts) {
@@ -250,23 +256,50 @@ void CheckTexts(HWND window, const ShownText (&texts)[N], int dpi)
         GetWindowRect(control, &rect);
         MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&rect), 2);
         measured.push_back({name, shown, ExtentIn(shown, static_cast<int>(shown.size()), text.font.face, height, text.font.bold),
-                            rect.right - rect.left, InkWidthIn(shown, text.font.face, height, text.font.bold),
-                            {rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top}});
+                            rect.right - rect.left, InkSizeIn(shown, text.font.face, height, text.font.bold),
+                            {rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top}, &text});
     }
     // A window that has just come up may not be all on the screen yet.
     Capture capture;
-    const auto showsWhole = [&](const Measured& text) { return text.whole > 0 && InkBounds(capture, text.box).width >= text.whole - 1; };
+    const auto showsWhole = [&](const Measured& text) {
+        return text.whole.cx > 0 && InkBounds(capture, text.box).width >= text.whole.cx - 1;
+    };
+    const auto sizeShown = [&](const Measured& text) {
+        const Box ink = InkBounds(capture, text.box);
+        return std::abs(ink.width - text.whole.cx) <= 1 && std::abs(ink.height - text.whole.cy) <= 1;
+    };
+    const auto margins = [&](const Measured& text) {
+        const Box ink = InkBounds(capture, text.box), place = text.text->place.at(dpi);
+        return std::pair {ink.left - place.left, place.left + place.width - ink.left - ink.width};
+    };
+    const auto centred = [&](const Measured& text) {
+        const auto [left, right] = margins(text);
+        return std::abs(left - right) <= 2;
+    };
+    const auto drawnAsLaidOut = [&](const Measured& text) {
+        return showsWhole(text) && (!text.text->centred || (sizeShown(text) && centred(text)));
+    };
     WaitFor([&] {
         capture = CaptureClient(window);
-        return std::all_of(measured.begin(), measured.end(), showsWhole);
+        return std::all_of(measured.begin(), measured.end(), drawnAsLaidOut);
     }, 2000);
     for (const Measured& text : measured) {
         std::ostringstream room;
         room << '"' << Narrow(text.shown) << "\" needs " << text.needed << " px, has " << text.width;
         Check(text.width >= text.needed, text.name + " has room for its text on one line", room.str());
+        const Box ink = InkBounds(capture, text.box);
         Check(showsWhole(text), text.name + " shows whole on the screen",
-              "its ink spans " + std::to_string(InkBounds(capture, text.box).width) + " px, the whole text's "
-                  + std::to_string(text.whole));
+              "its ink spans " + std::to_string(ink.width) + " px, the whole text's " + std::to_string(text.whole.cx));
+        if (!text.text->centred)
+            continue;
+        Check(sizeShown(text), text.name + " drawn in its font's size and weight",
+              "its ink is " + std::to_string(ink.width) + " x " + std::to_string(ink.height) + " px, the text's in "
+                  + std::to_string(text.text->font.height[level]) + " px " + Narrow(text.text->font.face)
+                  + (text.text->font.bold ? " bold " : " ") + std::to_string(text.whole.cx) + " x "
+                  + std::to_string(text.whole.cy));
+        const auto [left, right] = margins(text);
+        Check(centred(text), text.name + " centred in its place",
+              "margins " + std::to_string(left) + " px left, " + std::to_string(right) + " px right");
     }
 }
 
@@ -536,6 +569,31 @@ void CheckLinkContrast(HWND about, const std::string& scheme)
     for (int i = 0; i < 2; ++i)
         Check(contrast[i] >= 4.5, std::string(kAbout[labels[i]].name) + " reads at 4.5:1 under " + scheme,
               std::to_string(contrast[i]) + ":1");
+}
+
+// The two results show their light grey with dark text under any scheme: the program sets
+// both, as the theme's own text colour (white under a dark one) would not read on the grey.
+void CheckResultColours(HWND main, const std::string& scheme)
+{
+    const MainIndex results[] = {Text4, Text6};
+    TextColours colours[2];
+    const auto asSet = [](const TextColours& drawn) {
+        return drawn.background == 0xE0E0E0 && drawn.darkInk && drawn.contrast >= 4.5;
+    };
+    WaitFor([&] {
+        const Capture capture = CaptureClient(main);
+        for (int i = 0; i < 2; ++i) {
+            HWND edit = MainField(main, results[i]);
+            RECT inside;
+            GetClientRect(edit, &inside);
+            MapWindowPoints(edit, main, reinterpret_cast<POINT*>(&inside), 2);
+            colours[i] = ColoursOf(capture, {inside.left, inside.top, inside.right - inside.left, inside.bottom - inside.top});
+        }
+        return asSet(colours[0]) && asSet(colours[1]);
+    }, 2000);
+    for (int i = 0; i < 2; ++i)
+        Check(asSet(colours[i]), std::string(Main(results[i]).name) + " shows dark text on #E0E0E0 under " + scheme,
+              DescribeColours(colours[i]));
 }
 
 void CheckHover(HWND about)
@@ -842,9 +900,10 @@ private:
     std::vector<std::pair<std::wstring, std::optional<std::wstring>>> m_saved;
 };
 
-// The addresses under a light, a dark and a high-contrast scheme, each with a window colour on
-// which the classic green reads at less than 4.5:1. (Wine reports no high-contrast theme to the
-// program whatever its colours: this checks the colours, not the theme's own link colour.)
+// The results and the addresses under a light, a dark and a high-contrast scheme, each with a
+// window colour on which the classic green reads at less than 4.5:1. (Wine reports no
+// high-contrast theme to the program whatever its colours: this checks the colours, not the
+// theme's own link colour.)
 void CheckSchemes(const std::wstring& exe)
 {
     struct Scheme {
@@ -862,6 +921,7 @@ void CheckSchemes(const std::wstring& exe)
         const ColourScheme colours(scheme.colours);
         Program program(exe);
         Require(program.main != nullptr, std::string("the main window appears under ") + scheme.name);
+        CheckResultColours(program.main, scheme.name);
         HWND about = OpenAbout(program.main);
         Check(about != nullptr, std::string("About opens under ") + scheme.name);
         if (about)
@@ -914,6 +974,7 @@ void Run(const std::wstring& exe, const std::wstring& mode, const std::wstring& 
             CheckPictureAreas(about, dpi, log);
         }
     } else if (mode == L"dot") {
+        CheckResultColours(program.main, "the default colours");
         CheckRefresh(program, false);
         CheckEnterAndEscape(program);
         PostMessageW(program.main, WM_SYSCOMMAND, SC_CLOSE, 0);

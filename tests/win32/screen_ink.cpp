@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <map>
 
 namespace tarvola::driver {
@@ -49,22 +50,41 @@ double Luminance(DWORD pixel)
 
 } // namespace
 
-double TextContrast(const Capture& capture, const expected::Box& box)
+TextColours ColoursOf(const Capture& capture, const expected::Box& box)
 {
     std::map<DWORD, int> counts;
     for (int y = box.top; y < box.top + box.height; ++y)
         for (int x = box.left; x < box.left + box.width; ++x)
             ++counts[capture.at(x, y)];
-    const DWORD background = std::max_element(counts.begin(), counts.end(), [](const auto& a, const auto& b) {
+    TextColours colours;
+    colours.background = std::max_element(counts.begin(), counts.end(), [](const auto& a, const auto& b) {
         return a.second < b.second;
     })->first;
-    const double back = Luminance(background);
-    double best = 1;
+    colours.ink = colours.background;
+    const double back = Luminance(colours.background);
     for (const auto& [pixel, count] : counts) {
         const double ink = Luminance(pixel);
-        best = std::max(best, (std::max(ink, back) + 0.05) / (std::min(ink, back) + 0.05));
+        const double contrast = (std::max(ink, back) + 0.05) / (std::min(ink, back) + 0.05);
+        colours.darkInk = colours.darkInk && (pixel == colours.background || ink < back);
+        if (contrast > colours.contrast) {
+            colours.ink = pixel;
+            colours.contrast = contrast;
+        }
     }
-    return best;
+    return colours;
+}
+
+double TextContrast(const Capture& capture, const expected::Box& box)
+{
+    return ColoursOf(capture, box).contrast;
+}
+
+std::string DescribeColours(const TextColours& colours)
+{
+    char text[80];
+    std::snprintf(text, sizeof text, "ink #%06lX on #%06lX, %.2f:1", static_cast<unsigned long>(colours.ink),
+                  static_cast<unsigned long>(colours.background), colours.contrast);
+    return text + std::string(colours.darkInk ? "" : ", and pixels lighter than the background");
 }
 
 LabelInk InkOf(const Capture& capture, const expected::Box& box)

@@ -40,9 +40,20 @@ std::string DescribeInk(const char* name, const LabelInk& ink);
 // picture or a text has drawn. Width and height 0 where nothing has.
 expected::Box InkBounds(const Capture& capture, const expected::Box& box);
 
-// The contrast, as the accessibility guidelines reckon it, of a label's text on the background
-// drawn around it: the box's commonest pixel is the background, and the ink pixel that stands
-// out most from it is the text's own colour (edge pixels blend the two). 1 with no ink.
+// The colours a text is drawn in: the box's commonest pixel is the background, and the ink
+// pixel that stands out most from it is the text's own colour (edge pixels blend the two); its
+// contrast, as the accessibility guidelines reckon it, 1 with no ink.
+struct TextColours {
+    DWORD background = 0;
+    DWORD ink = 0;
+    double contrast = 1;
+    bool darkInk = true; // every pixel not of the background darker than it: no light text, no light cells
+};
+
+TextColours ColoursOf(const Capture& capture, const expected::Box& box);
+
 double TextContrast(const Capture& capture, const expected::Box& box);
+
+std::string DescribeColours(const TextColours& colours);
 
 } // namespace tarvola::driver
