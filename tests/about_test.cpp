@@ -1,6 +1,7 @@
 #include "about.h"
 #include "about_controller.h"
 #include "application_setup.h"
+#include "artwork.h"
 #include "form_tarvola.h"
 #include "open_link.h"
 #include "readable_colour.h"
@@ -247,11 +248,16 @@ private slots:
         QVERIFY(link.red() == 0 && link.blue() == 0 && link.green() >= 120 && link.green() <= 128);
         QCOMPARE(child<QPushButton>(about, "Command1")->text(), QStringLiteral("OK"));
         QVERIFY(!child<QPushButton>(about, "Command1")->isDefault());
-        // Every picture is really there, drawn from the compiled-in artwork.
-        QCOMPARE(child<QLabel>(about, "PictureDon")->pixmap().size(), QSize(57, 25));
-        QCOMPARE(child<QLabel>(about, "Image2")->pixmap().size(), QSize(150, 35));
-        QCOMPARE(child<QLabel>(about, "Image1")->pixmap().size(), QSize(32, 32));
-        QCOMPARE(child<QLabel>(about, "Picture1")->pixmap().size(), QSize(48, 48));
+        // Every picture is really there, at its size, drawn from its own compiled-in drawing (the
+        // mail icon's 32-pixel one, not its 16-pixel one scaled up).
+        const std::pair<const char*, const char*> pictures[] = {
+            {"PictureDon", "donation.png"}, {"Image2", "site_banner.png"},
+            {"Image1", "mail_32.png"},      {"Picture1", "tarvola.png"}};
+        for (const auto& [name, drawing] : pictures) {
+            const QImage expected = ArtworkImage(QLatin1String(drawing)).convertToFormat(QImage::Format_ARGB32);
+            QVERIFY2(!expected.isNull(), drawing);
+            QVERIFY2(child<QLabel>(about, name)->pixmap().toImage().convertToFormat(QImage::Format_ARGB32) == expected, name);
+        }
     }
 
     void focusesOkFirstAndTabsThroughThePictures()
