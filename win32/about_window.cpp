@@ -392,6 +392,9 @@ LRESULT AboutWindowWin::handle(HWND window, UINT message, WPARAM wParam, LPARAM 
     case WM_DPICHANGED:
         MoveToSuggestedRect(window, lParam);
         layOut(HIWORD(wParam));
+        // Controls moved and resized keep parts of their old drawing, and the addresses draw
+        // without erasing: all is drawn afresh at the new size.
+        RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
         return 0;
     case WM_CLOSE:
         DestroyWindow(window);
