@@ -61,6 +61,12 @@ std::string AtDpi(int dpi)
     return " at " + std::to_string(dpi) + " DPI";
 }
 
+// Whether a box lies within what a capture holds.
+bool Inside(const Capture& capture, const Box& box)
+{
+    return box.left >= 0 && box.top >= 0 && box.left + box.width <= capture.width && box.top + box.height <= capture.height;
+}
+
 std::size_t Level(int dpi)
 {
     return static_cast<std::size_t>(std::find(std::begin(kDpis), std::end(kDpis), dpi) - std::begin(kDpis));
@@ -168,7 +174,7 @@ void CheckMain(HWND main, int dpi)
     Capture capture;
     const auto edgeShows = [&](int i) {
         const Box field = kMain[i].at(dpi);
-        return capture.at(field.left + field.width - 1, field.top + field.height / 2) != face;
+        return Inside(capture, field) && capture.at(field.left + field.width - 1, field.top + field.height / 2) != face;
     };
     Until([&] {
         capture = CaptureClient(main);
@@ -213,6 +219,8 @@ std::vector<DWORD> Smoothed(int resource, int width, int height)
 // per colour channel.
 double Distance(const Capture& capture, const Box& box, const std::vector<DWORD>& drawn)
 {
+    if (!Inside(capture, box))
+        return 255;
     double sum = 0;
     for (int y = 0; y < box.height; ++y)
         for (int x = 0; x < box.width; ++x) {
@@ -508,6 +516,13 @@ int wmain(int argc, wchar_t* argv[])
         std::printf("usage: dpi_change_test UNUSED dpichange LINK_LOG\n");
         return 2;
     }
+    // A crash ends the run at once, a failure, rather than waiting on Wine's debugger.
+    SetUnhandledExceptionFilter([](EXCEPTION_POINTERS* exception) -> LONG {
+        std::printf("FAIL: the test crashed, exception %08lx\n", exception->ExceptionRecord->ExceptionCode);
+        std::fflush(stdout);
+        TerminateProcess(GetCurrentProcess(), 3);
+        return EXCEPTION_EXECUTE_HANDLER;
+    });
     // Wine's virtual desktop, which the script has started, before this thread has any window.
     if (!JoinDesktop(L"TarvolaTest")) {
         std::printf("FAIL: no desktop TarvolaTest\n0 passed, 1 failed\n");
