@@ -56,11 +56,6 @@ bool Until(const std::function<bool()>& condition, int milliseconds = 2000)
     return WaitFor([&] { Pump(); return condition(); }, milliseconds, 10);
 }
 
-std::string AtDpi(int dpi)
-{
-    return " at " + std::to_string(dpi) + " DPI";
-}
-
 // Whether a box lies within what a capture holds.
 bool Inside(const Capture& capture, const Box& box)
 {
@@ -70,21 +65,6 @@ bool Inside(const Capture& capture, const Box& box)
 std::size_t Level(int dpi)
 {
     return static_cast<std::size_t>(std::find(std::begin(kDpis), std::end(kDpis), dpi) - std::begin(kDpis));
-}
-
-// The child at a control's place: exactly there, or for a text starting there (centred: around
-// it) and as wide or wider.
-HWND PlacedChild(HWND parent, const Placed& place, int dpi)
-{
-    const RECT expected = place.at(dpi).rect();
-    return FindChild(parent, [&](HWND child, const RECT& rect) {
-        if (!place.text)
-            return EqualRect(&rect, &expected) != 0;
-        const int twiceCentre = rect.left + rect.right - expected.left - expected.right;
-        return IsWindowVisible(child) && rect.top == expected.top && rect.bottom == expected.bottom
-            && rect.left <= expected.left && rect.right >= expected.right
-            && (rect.left == expected.left || twiceCentre == 0 || twiceCentre == -1);
-    });
 }
 
 LOGFONTW FontOf(HWND control)
@@ -286,21 +266,6 @@ std::string Shape(HCURSOR cursor)
         + std::to_string(info.yHotspot);
 }
 
-// The links the stand-in handlers have logged, sorted.
-std::vector<std::string> Logged(const std::wstring& log)
-{
-    std::vector<std::string> lines;
-    std::ifstream in {std::filesystem::path(log)};
-    for (std::string line; std::getline(in, line);)
-        lines.push_back(line);
-    std::sort(lines.begin(), lines.end());
-    return lines;
-}
-
-const std::string kMailOpened = "xdg-email mailto:contact@ulvo.example.org?Subject=Freeware%20Ulvo%20-%20Tarvola";
-const std::string kSiteOpened = "xdg-open http://www.ulvo.example.org/";
-const std::string kDonationOpened = "xdg-open http://www.ulvo.example.org/DON.html";
-
 // The pointer over the last pixels drawn of the link pictures and just past them: the hand (and
 // the address's underline) exactly over what is drawn, and a click there opens its link.
 void CheckPointerAreas(HWND about, int dpi, const Capture& capture, const std::wstring& log,
@@ -363,7 +328,7 @@ void CheckPointerAreas(HWND about, int dpi, const Capture& capture, const std::w
     std::sort(opened.begin(), opened.end());
     std::vector<std::string> lines;
     Until([&] {
-        lines = Logged(log);
+        lines = LogLines(log);
         return std::includes(lines.begin(), lines.end(), opened.begin(), opened.end());
     }, 8000);
     std::string seen;
@@ -464,13 +429,6 @@ void CheckTimer()
         median = MedianTickSpacing(16);
     Check(median >= 80 && median <= 150, "Timer1 ticks every 100 ms (median spacing within 80..150 ms)",
           std::to_string(median) + " ms");
-}
-
-bool JoinDesktop(const wchar_t* name)
-{
-    HDESK desktop = nullptr;
-    WaitFor([&] { return (desktop = OpenDesktopW(name, 0, FALSE, GENERIC_ALL)) != nullptr; }, 15000);
-    return desktop && SetThreadDesktop(desktop);
 }
 
 void Run(const std::wstring& log)

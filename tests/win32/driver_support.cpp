@@ -2,7 +2,10 @@
 
 #include <oleacc.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <filesystem>
+#include <fstream>
 #include <iterator>
 #include <sstream>
 
@@ -154,6 +157,41 @@ int FailedChecks()
 void CountFailure()
 {
     ++g_failed;
+}
+
+std::string AtDpi(int dpi)
+{
+    return " at " + std::to_string(dpi) + " DPI";
+}
+
+HWND PlacedChild(HWND parent, const expected::Placed& place, int dpi)
+{
+    const RECT expected = place.at(dpi).rect();
+    if (!place.text)
+        return ChildAt(parent, expected);
+    return FindChild(parent, [&](HWND child, const RECT& rect) {
+        const bool around = rect.left <= expected.left && rect.right >= expected.right
+            && (rect.left == expected.left || rect.left + rect.right == expected.left + expected.right
+                || rect.left + rect.right == expected.left + expected.right - 1);
+        return IsWindowVisible(child) && rect.top == expected.top && rect.bottom == expected.bottom && around;
+    });
+}
+
+bool JoinDesktop(const wchar_t* name)
+{
+    HDESK desktop = nullptr;
+    WaitFor([&] { return (desktop = OpenDesktopW(name, 0, FALSE, GENERIC_ALL)) != nullptr; }, 15000);
+    return desktop && SetThreadDesktop(desktop);
+}
+
+std::vector<std::string> LogLines(const std::wstring& log)
+{
+    std::vector<std::string> lines;
+    std::ifstream in {std::filesystem::path(log)};
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
+    std::sort(lines.begin(), lines.end());
+    return lines;
 }
 
 } // namespace tarvola::driver

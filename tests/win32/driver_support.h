@@ -1,11 +1,14 @@
 #pragma once
 // What every check of the GUI driver uses: counting checks, waiting for conditions, reading
 // another process's windows.
+#include "expected_layout.h"
+
 #include <windows.h>
 
 #include <functional>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 namespace tarvola::driver {
 
@@ -20,6 +23,9 @@ void CountFailure();
 struct DriverFault : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
+
+// " at NNN DPI", for what a check says.
+std::string AtDpi(int dpi);
 
 // Throws a DriverFault saying `what` was expected when it is not so.
 void Require(bool ok, const std::string& what);
@@ -47,6 +53,10 @@ HWND FindChild(HWND parent, const std::function<bool(HWND, const RECT&)>& matche
 // The child window whose rectangle, in its parent's client coordinates, is exactly `expected`.
 HWND ChildAt(HWND parent, const RECT& expected);
 
+// The child window at a control's place: exactly there, or for a text starting there (centred:
+// around it) and as wide or wider.
+HWND PlacedChild(HWND parent, const expected::Placed& place, int dpi);
+
 // The window that has the keyboard focus in a thread of another process.
 HWND FocusOf(DWORD thread);
 
@@ -56,5 +66,16 @@ int CountWindows(const wchar_t* windowClass);
 // The name a screen reader reads for a window, through Active Accessibility (get_accName of its
 // client object); "(none: ...)" with the reason when there is none.
 std::wstring AccessibleName(HWND window);
+
+// Joins this thread to a desktop of Wine's virtual desktop, waiting up to 15 s for it to exist.
+bool JoinDesktop(const wchar_t* name);
+
+// The links the stand-in handlers of run_gui_tests.sh have logged, one a line, sorted.
+std::vector<std::string> LogLines(const std::wstring& log);
+
+// What they log for each of About's links.
+inline const std::string kMailOpened = "xdg-email mailto:contact@ulvo.example.org?Subject=Freeware%20Ulvo%20-%20Tarvola";
+inline const std::string kSiteOpened = "xdg-open http://www.ulvo.example.org/";
+inline const std::string kDonationOpened = "xdg-open http://www.ulvo.example.org/DON.html";
 
 } // namespace tarvola::driver

@@ -147,16 +147,6 @@ void CheckShows(HWND edit, const std::wstring& expected, const std::string& what
     Check(shown, what, Narrow(Text(edit)));
 }
 
-std::vector<std::string> LogLines(const std::wstring& log)
-{
-    std::vector<std::string> lines;
-    std::ifstream in {std::filesystem::path(log)};
-    for (std::string line; std::getline(in, line);)
-        lines.push_back(line);
-    std::sort(lines.begin(), lines.end());
-    return lines;
-}
-
 std::string Joined(const std::vector<std::string>& lines)
 {
     std::string seen;
@@ -170,26 +160,6 @@ const Placed& Main(MainIndex i) { return kMain[i]; }
 HWND MainField(HWND main, MainIndex field, int dpi = 96)
 {
     return ChildAt(main, Main(field).at(dpi).rect());
-}
-
-// The child window at a control's place: exactly there, or for a text starting there (centred:
-// around it) and as wide or wider.
-HWND PlacedChild(HWND parent, const Placed& place, int dpi)
-{
-    const RECT expected = place.at(dpi).rect();
-    if (!place.text)
-        return ChildAt(parent, expected);
-    return FindChild(parent, [&](HWND child, const RECT& rect) {
-        const bool around = rect.left <= expected.left && rect.right >= expected.right
-            && (rect.left == expected.left || rect.left + rect.right == expected.left + expected.right
-                || rect.left + rect.right == expected.left + expected.right - 1);
-        return IsWindowVisible(child) && rect.top == expected.top && rect.bottom == expected.bottom && around;
-    });
-}
-
-std::string AtDpi(int dpi)
-{
-    return " at " + std::to_string(dpi) + " DPI";
 }
 
 void CheckLayout(HWND main, int dpi)
@@ -646,10 +616,6 @@ private:
     std::vector<std::string> m_expected;
 };
 
-const std::string kMailOpened = "xdg-email mailto:contact@ulvo.example.org?Subject=Freeware%20Ulvo%20-%20Tarvola";
-const std::string kSiteOpened = "xdg-open http://www.ulvo.example.org/";
-const std::string kDonationOpened = "xdg-open http://www.ulvo.example.org/DON.html";
-
 // A point of About where the arrow shows and no underline changes: the pointer rests there
 // between two links, so that the move onto the next link shows in the cursor.
 constexpr POINT kRest {136, 20}; // Label3
@@ -945,13 +911,6 @@ bool SetLogPixels(DWORD dpi)
     return set;
 }
 
-bool JoinDesktop()
-{
-    HDESK desktop = nullptr;
-    WaitFor([&] { return (desktop = OpenDesktopW(kDesktop, 0, FALSE, GENERIC_ALL)) != nullptr; }, 15000);
-    return desktop && SetThreadDesktop(desktop);
-}
-
 void Run(const std::wstring& exe, const std::wstring& mode, const std::wstring& log)
 {
     // dpiNNN: NNN dots per inch; the other modes at 96.
@@ -1000,7 +959,7 @@ int wmain(int argc, wchar_t* argv[])
     const std::wstring exe = argv[1], mode = argv[2], log = argv[3];
     g_xCursor.path = Narrow(argv[4]);
     g_xdotool.path = Narrow(argv[5]);
-    if (!JoinDesktop()) {
+    if (!JoinDesktop(kDesktop)) {
         std::printf("FAIL: no desktop %ls\n0 passed, 1 failed\n", kDesktop);
         return 1;
     }
