@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <vector>
 
 namespace tarvola::driver {
 
@@ -15,14 +16,15 @@ void Type(HWND edit, const std::wstring& text)
         SendMessageW(edit, WM_CHAR, c, 0);
 }
 
-void PressKey(WORD key)
+void PressKey(WORD key, int repeats)
 {
-    INPUT input[2] = {};
-    input[0].type = INPUT_KEYBOARD;
-    input[0].ki.wVk = key;
-    input[1] = input[0];
-    input[1].ki.dwFlags = KEYEVENTF_KEYUP;
-    Require(SendInput(2, input, sizeof(INPUT)) == 2, "SendInput takes a key");
+    std::vector<INPUT> input(static_cast<std::size_t>(repeats) + 2);
+    for (INPUT& event : input) {
+        event.type = INPUT_KEYBOARD;
+        event.ki.wVk = key;
+    }
+    input.back().ki.dwFlags = KEYEVENTF_KEYUP;
+    Require(SendInput(static_cast<UINT>(input.size()), input.data(), sizeof(INPUT)) == input.size(), "SendInput takes a key");
 }
 
 void PressCharacter(wchar_t character)

@@ -628,14 +628,27 @@ void CheckLinks(Program& program, HWND about, const std::wstring& logFile)
     Require(GetForegroundWindow() == about, "About is in front for the keyboard");
     PressKey(VK_TAB);
     Check(WaitFor([&] { return FocusOf(program.thread()) == donation; }), "Tab from OK focuses the donation picture");
-    PressKey(VK_SPACE);
+    PressKey(VK_SPACE, 3); // held: three auto-repeats
     log.expect({kDonationOpened}, "Space on the donation picture opens it");
     ClickLink(about, {116, 136}); // Label2
-    log.expect({kSiteOpened}, "Space opens the donation page once; a click on Label2 opens the web site");
-    PressKey(VK_RETURN);
+    log.expect({kSiteOpened}, "Space held opens the donation page once; a click on Label2 opens the web site");
+    PressKey(VK_RETURN, 3);
     log.expect({kDonationOpened}, "Enter on the donation picture opens it");
     ClickLink(about, {32, 184}); // the mail icon
-    log.expect({kMailOpened}, "Enter opens the donation page once; a click on the mail icon sends mail");
+    log.expect({kMailOpened}, "Enter held opens the donation page once; a click on the mail icon sends mail");
+
+    // Round the three stops from the donation picture: Escape on each, Space and Enter on the
+    // icon; then the middle and right buttons on each link and picture. None opens anything.
+    for (const WORD key : {VK_ESCAPE, VK_TAB, VK_SPACE, VK_RETURN, VK_ESCAPE, VK_TAB, VK_ESCAPE, VK_TAB})
+        PressKey(key);
+    Check(WaitFor([&] { return FocusOf(program.thread()) == donation; }) && IsWindowVisible(about),
+          "Escape, and Space and Enter on the icon, leave About open; Tab goes round to the donation picture");
+    for (const POINT at : {POINT {128, 184}, POINT {107, 97}, POINT {36, 220}, POINT {32, 184}})
+        for (const char* click : {"click 2", "click 3"})
+            ClickLink(about, at, click);
+    ClickLink(about, {116, 136}); // Label2
+    log.expect({kSiteOpened}, "keys on the icon, and middle or right clicks on Label1, the banner, the donation picture"
+                              " and the mail icon open nothing; a click on Label2 opens the web site");
     Check(FindWindowW(L"TarvolaAbout", nullptr) == about, "About stays open after its links");
 }
 
@@ -871,6 +884,71 @@ void CheckSchemes(const std::wstring& exe)
     }
 }
 
+// The keyboard away from Text1, and the focus each reactivation gives back: Enter and Escape
+// held in Text3 change nothing; F10 and Return open About, Enter on its OK closes it and Text3
+// has the focus again, Tab going on from there; Alt alone and Return open About from Text6, and
+// both a click on the main window and Space on About's OK give Text6 back; F10 and Escape leave
+// the menu for the field.
+void CheckMainKeys(Program& program)
+{
+    HWND main = program.main;
+    HWND text1 = MainField(main, Text1), text3 = MainField(main, Text3), text6 = MainField(main, Text6);
+    const auto focused = [&](HWND control) { return WaitFor([&] { return FocusOf(program.thread()) == control; }); };
+    HWND about = nullptr;
+    const auto aboutInFront = [&] {
+        return WaitFor([&] { return (about = FindWindowW(L"TarvolaAbout", nullptr)) && GetForegroundWindow() == about; });
+    };
+    const auto aboutGone = [] { return WaitFor([] { return FindWindowW(L"TarvolaAbout", nullptr) == nullptr; }); };
+    // Each step starts where the one before left the windows: the first to fail ends the walk.
+    const auto step = [](bool ok, const std::string& what, const std::string& detail = {}) {
+        Check(ok, what, detail);
+        return ok;
+    };
+    Require(GetForegroundWindow() == main && FocusOf(program.thread()) == text1, "the main window in front, Text1 focused");
+    PressKey(VK_TAB);
+    PressKey(VK_TAB);
+    if (!step(focused(text3), "two Tabs from Text1 focus Text3"))
+        return;
+    PressKey(VK_RETURN, 2);
+    PressKey(VK_ESCAPE, 2);
+    PressCharacter(L'7'); // replaces the text Tab selected
+    if (!step(WaitFor([&] { return Text(text3) == L"7"; }) && !FindWindowW(L"TarvolaAbout", nullptr) && program.running(),
+              "Enter and Escape held in Text3 keep its focus and open or close nothing", Narrow(Text(text3))))
+        return;
+    PressKey(VK_F10);
+    PressKey(VK_RETURN);
+    if (!step(aboutInFront(), "F10 and Return open About"))
+        return;
+    PressKey(VK_RETURN);
+    if (!step(aboutGone() && focused(text3), "Enter on About's OK closes it and gives Text3 its focus back"))
+        return;
+    PressKey(VK_TAB);
+    if (!step(focused(MainField(main, Text4)), "Tab from Text3 goes on to Text4 after About"))
+        return;
+    PressKey(VK_TAB);
+    PressKey(VK_TAB);
+    if (!step(focused(text6), "two Tabs from Text4 focus Text6"))
+        return;
+    PressKey(VK_MENU);
+    PressKey(VK_RETURN);
+    if (!step(aboutInFront(), "Alt alone and Return open About"))
+        return;
+    PointAt(OnScreen(main, {3, 3}), "sleep 0.1 click 1"); // left of the upper group box
+    if (!step(WaitFor([&] { return GetForegroundWindow() == main; }) && focused(text6),
+              "a click on the main window gives Text6 its focus back"))
+        return;
+    PointAt(OnScreen(about, {210, 66}), "click 1");
+    if (!step(WaitFor([&] { return GetForegroundWindow() == about; }), "a click on About's background brings it forward"))
+        return;
+    PressKey(VK_SPACE);
+    if (!step(aboutGone() && focused(text6), "Space on About's OK closes it and gives Text6 its focus back"))
+        return;
+    PressKey(VK_F10);
+    PressKey(VK_ESCAPE);
+    PressKey(VK_TAB);
+    Check(focused(text1), "F10 and Escape leave the menu for Text6, and Tab goes round to Text1");
+}
+
 // The resolution programs started from now on lay out at, as Windows keeps it for the user.
 bool SetLogPixels(DWORD dpi)
 {
@@ -916,6 +994,7 @@ void Run(const std::wstring& exe, const std::wstring& mode, const std::wstring& 
     } else if (mode == L"dot") {
         CheckRefresh(program, false);
         CheckEnterAndEscape(program);
+        CheckMainKeys(program);
         PostMessageW(program.main, WM_SYSCOMMAND, SC_CLOSE, 0);
         Check(program.endsWithin(5000), "the program ends when its window is closed");
         CheckSchemes(exe);
