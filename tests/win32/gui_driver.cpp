@@ -693,6 +693,7 @@ void CheckAbout(Program& program, const std::wstring& log)
         return;
     HWND ok = ChildAt(about, kAbout[Command1].at96.rect());
     Check(ok && WaitFor([&] { return FocusOf(program.thread()) == ok; }, 1000), "OK has the focus when About opens");
+    const Capture unfocused = CaptureClient(about); // the donation picture without its focus frame
 
     // A second About command, with the main window in front: About comes forward, and alone.
     // That it has come forward shows the command has been handled.
@@ -733,9 +734,24 @@ void CheckAbout(Program& program, const std::wstring& log)
     Require(RoundTrip(about), "About answers a message");
     Check(FocusOf(program.thread()) == donation, "About again leaves the focus on the donation picture");
 
+    // The focus frame is drawn on the focused donation picture, and goes with the focus, without
+    // a repaint of the whole window.
+    const auto framed = [&](const Capture& capture) {
+        const Box box = kAbout[PictureDon].at96;
+        for (int y = box.top; y < box.top + box.height; ++y)
+            for (int x = box.left; x < box.left + box.width; ++x)
+                if (capture.at(x, y) != unfocused.at(x, y))
+                    return true;
+        return false;
+    };
+    Check(framed(CaptureClient(about)), "the focused donation picture draws its focus frame");
     // Enter on the icon and Escape do nothing; Tab goes on to OK.
     PressKey(VK_TAB);
     Check(WaitFor([&] { return FocusOf(program.thread()) == icon; }), "Tab from the donation picture focuses the icon");
+    Check(WaitFor([&] {
+        RedrawWindow(about, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN); // what is due, nothing more
+        return !framed(CaptureShown(about));
+    }), "the donation picture's focus frame goes when Tab moves the focus on");
     PressKey(VK_RETURN);
     PressKey(VK_ESCAPE);
     PressKey(VK_TAB);

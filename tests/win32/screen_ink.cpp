@@ -9,6 +9,11 @@ namespace tarvola::driver {
 Capture CaptureClient(HWND window)
 {
     RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    return CaptureShown(window);
+}
+
+Capture CaptureShown(HWND window)
+{
     RECT client;
     GetClientRect(window, &client);
     POINT origin {0, 0};

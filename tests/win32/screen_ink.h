@@ -25,6 +25,9 @@ struct Capture {
 // Has the window and its children painted now, then reads its client area from the screen.
 Capture CaptureClient(HWND window);
 
+// A window's client area as the screen shows it now, without asking it to paint.
+Capture CaptureShown(HWND window);
+
 // What a label shows: its ink (pixels not of the dialog background), and whether one row of ink
 // runs unbroken across nearly all of it, as an underline does and no row of letters does.
 struct LabelInk {
