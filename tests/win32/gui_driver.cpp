@@ -901,10 +901,10 @@ void CheckSchemes(const std::wstring& exe)
 }
 
 // The keyboard away from Text1, and the focus each reactivation gives back: Enter and Escape
-// held in Text3 change nothing; F10 and Return open About, Enter on its OK closes it and Text3
-// has the focus again, Tab going on from there; Alt alone and Return open About from Text6, and
-// both a click on the main window and Space on About's OK give Text6 back; F10 and Escape leave
-// the menu for the field.
+// held in Text3 change nothing, nor do F10 then Escape; F10 and Return open About, Enter on its
+// OK closes it and Text3 has the focus again, Tab going on from there; Alt alone and Return open
+// About from Text6, and both a click on the main window and Space on About's OK give Text6 back;
+// Alt and Escape leave the menu for the field.
 void CheckMainKeys(Program& program)
 {
     HWND main = program.main;
@@ -927,9 +927,12 @@ void CheckMainKeys(Program& program)
         return;
     PressKey(VK_RETURN, 2);
     PressKey(VK_ESCAPE, 2);
+    PressKey(VK_F10);
+    PressKey(VK_ESCAPE);
     PressCharacter(L'7'); // replaces the text Tab selected
     if (!step(WaitFor([&] { return Text(text3) == L"7"; }) && !FindWindowW(L"TarvolaAbout", nullptr) && program.running(),
-              "Enter and Escape held in Text3 keep its focus and open or close nothing", Narrow(Text(text3))))
+              "Enter and Escape held, and F10 then Escape, in Text3 keep its focus and open or close nothing",
+              Narrow(Text(text3))))
         return;
     PressKey(VK_F10);
     PressKey(VK_RETURN);
@@ -959,10 +962,10 @@ void CheckMainKeys(Program& program)
     PressKey(VK_SPACE);
     if (!step(aboutGone() && focused(text6), "Space on About's OK closes it and gives Text6 its focus back"))
         return;
-    PressKey(VK_F10);
+    PressKey(VK_MENU);
     PressKey(VK_ESCAPE);
     PressKey(VK_TAB);
-    Check(focused(text1), "F10 and Escape leave the menu for Text6, and Tab goes round to Text1");
+    Check(focused(text1), "Alt then Escape leave the menu, and Tab goes round from Text6 to Text1");
 }
 
 // The resolution programs started from now on lay out at, as Windows keeps it for the user.
