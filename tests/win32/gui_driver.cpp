@@ -904,7 +904,7 @@ void CheckSchemes(const std::wstring& exe)
 
 // The keyboard away from Text1, and the focus each reactivation gives back: Enter and Escape
 // held in Text3 change nothing, nor do F10 then Escape; F10 and Return open About, Enter on its
-// OK closes it and Text3 has the focus again, Tab going on from there; Alt alone and Return open
+// OK closes it and Text3 has the focus again, Tab going on from there; Alt alone and Down open
 // About from Text6, and both a click on the main window and Space on About's OK give Text6 back;
 // Alt and Escape leave the menu for the field.
 void CheckMainKeys(Program& program)
@@ -951,8 +951,8 @@ void CheckMainKeys(Program& program)
     if (!step(focused(text6), "two Tabs from Text4 focus Text6"))
         return;
     PressKey(VK_MENU);
-    PressKey(VK_RETURN);
-    if (!step(aboutInFront(), "Alt alone and Return open About"))
+    PressKey(VK_DOWN);
+    if (!step(aboutInFront(), "Alt alone and Down open About"))
         return;
     PointAt(OnScreen(main, {3, 3}), "sleep 0.1 click 1"); // left of the upper group box
     if (!step(WaitFor([&] { return GetForegroundWindow() == main; }) && focused(text6),
