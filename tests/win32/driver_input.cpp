@@ -4,9 +4,22 @@
 
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <vector>
 
 namespace tarvola::driver {
+
+namespace {
+
+// What names this run's files in /tmp. Its process id alone does not: drivers run at the same
+// time under other Wine servers of the machine are given the same small ids.
+const std::string& RunTag()
+{
+    static const std::string tag = std::to_string(GetCurrentProcessId()) + "-" + std::to_string(std::random_device {}());
+    return tag;
+}
+
+} // namespace
 
 void Type(HWND edit, const std::wstring& text)
 {
@@ -48,7 +61,7 @@ void RunUnix(const UnixTool& unixTool, const std::string& arguments)
 {
     const std::string& tool = unixTool.path;
     static int serial = 0;
-    const std::string status = "/tmp/tarvola-driver-" + std::to_string(GetCurrentProcessId()) + "-"
+    const std::string status = "/tmp/tarvola-driver-" + RunTag() + "-"
         + std::to_string(++serial) + ".status";
     std::wstring line = L"Z:\\bin\\sh -c \"'" + Widen(tool) + L"' " + Widen(arguments) + L"; echo $? > " + Widen(status)
         + L".part && mv " + Widen(status) + L".part " + Widen(status) + L"\"";
@@ -88,7 +101,7 @@ void ClickMenuAbout(HWND main)
 
 std::string XCursor()
 {
-    const std::string file = "/tmp/tarvola-x-cursor-" + std::to_string(GetCurrentProcessId()) + ".txt";
+    const std::string file = "/tmp/tarvola-x-cursor-" + RunTag() + ".txt";
     RunUnix(g_xCursor, file);
     std::string line;
     {
