@@ -98,6 +98,9 @@ RECT PixelRect(const TwipsRect& rect, int dpi)
     return {left, top, left + TwipsToPixels(rect.width, dpi), top + TwipsToPixels(rect.height, dpi)};
 }
 
+// The window whose menu bar is open: one per thread, as a menu loop is.
+FormTarvolaWindow* g_menuWindow = nullptr;
+
 } // namespace
 
 bool FormTarvolaWindow::Register(HINSTANCE instance)
@@ -252,6 +255,23 @@ LRESULT CALLBACK FormTarvolaWindow::Procedure(HWND window, UINT message, WPARAM 
     return self ? self->handle(window, message, wParam, lParam) : DefWindowProcW(window, message, wParam, lParam);
 }
 
+LRESULT CALLBACK FormTarvolaWindow::MenuKeys(int code, WPARAM wParam, LPARAM lParam)
+{
+    // The menu bar opens submenus with Down, and About is a command without one: Down on it
+    // closes the menu and gives the command, as Return does. EndMenu ends the menu bar's loop;
+    // the posted WM_CANCELMODE wakes the loop to see it (Wine ends it on that message alone).
+    const auto* key = reinterpret_cast<const MSG*>(lParam);
+    if (code == MSGF_MENU && g_menuWindow && g_menuWindow->m_aboutHighlighted && key && key->message == WM_KEYDOWN
+        && key->wParam == VK_DOWN) {
+        HWND window = g_menuWindow->m_window;
+        EndMenu();
+        PostMessageW(window, WM_CANCELMODE, 0, 0);
+        PostMessageW(window, WM_COMMAND, IDM_ABOUT, 0);
+        return TRUE; // Down itself is dropped
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
 LRESULT FormTarvolaWindow::handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
@@ -263,6 +283,20 @@ LRESULT FormTarvolaWindow::handle(HWND window, UINT message, WPARAM wParam, LPAR
         if (LOWORD(wParam) == IDM_ABOUT && lParam == 0)
             m_about.showAbout();
         return 0; // Enter and Esc (IDOK, IDCANCEL) do nothing
+    case WM_ENTERMENULOOP:
+        g_menuWindow = this;
+        m_menuKeys = SetWindowsHookExW(WH_MSGFILTER, MenuKeys, nullptr, GetCurrentThreadId());
+        break;
+    case WM_MENUSELECT:
+        m_aboutHighlighted = LOWORD(wParam) == IDM_ABOUT && !(HIWORD(wParam) & (MF_POPUP | MF_SYSMENU));
+        break;
+    case WM_EXITMENULOOP:
+        if (m_menuKeys)
+            UnhookWindowsHookEx(m_menuKeys);
+        m_menuKeys = nullptr;
+        m_aboutHighlighted = false;
+        g_menuWindow = nullptr;
+        break;
     case WM_CTLCOLORSTATIC: {
         // Read-only edits ask here: the two results get their light grey with dark text.
         const auto control = reinterpret_cast<HWND>(lParam);

@@ -33,6 +33,8 @@ public:
 
 private:
     static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    // The keys of the menu bar while it is open from the keyboard: Down on About opens it.
+    static LRESULT CALLBACK MenuKeys(int code, WPARAM wParam, LPARAM lParam);
     LRESULT handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
     void createControls();
@@ -49,6 +51,8 @@ private:
     std::array<HWND, kFormLayout.size()> m_controls {};
     std::array<std::unique_ptr<EditField>, 6> m_fields;
     FocusKeeper m_focusKeeper;
+    HHOOK m_menuKeys = nullptr;     // while the menu bar is open
+    bool m_aboutHighlighted = false; // About is the menu bar's highlighted entry
     HBRUSH m_resultBrush = nullptr;
     ScaledFont m_dialogFont;
     ScaledFont m_fieldFont;

@@ -4,8 +4,22 @@
 
 #include <filesystem>
 #include <fstream>
+#include <random>
+#include <vector>
 
 namespace tarvola::driver {
+
+namespace {
+
+// What names this run's files in /tmp. Its process id alone does not: drivers run at the same
+// time under other Wine servers of the machine are given the same small ids.
+const std::string& RunTag()
+{
+    static const std::string tag = std::to_string(GetCurrentProcessId()) + "-" + std::to_string(std::random_device {}());
+    return tag;
+}
+
+} // namespace
 
 void Type(HWND edit, const std::wstring& text)
 {
@@ -15,14 +29,15 @@ void Type(HWND edit, const std::wstring& text)
         SendMessageW(edit, WM_CHAR, c, 0);
 }
 
-void PressKey(WORD key)
+void PressKey(WORD key, int repeats)
 {
-    INPUT input[2] = {};
-    input[0].type = INPUT_KEYBOARD;
-    input[0].ki.wVk = key;
-    input[1] = input[0];
-    input[1].ki.dwFlags = KEYEVENTF_KEYUP;
-    Require(SendInput(2, input, sizeof(INPUT)) == 2, "SendInput takes a key");
+    std::vector<INPUT> input(static_cast<std::size_t>(repeats) + 2);
+    for (INPUT& event : input) {
+        event.type = INPUT_KEYBOARD;
+        event.ki.wVk = key;
+    }
+    input.back().ki.dwFlags = KEYEVENTF_KEYUP;
+    Require(SendInput(static_cast<UINT>(input.size()), input.data(), sizeof(INPUT)) == input.size(), "SendInput takes a key");
 }
 
 void PressCharacter(wchar_t character)
@@ -46,7 +61,7 @@ void RunUnix(const UnixTool& unixTool, const std::string& arguments)
 {
     const std::string& tool = unixTool.path;
     static int serial = 0;
-    const std::string status = "/tmp/tarvola-driver-" + std::to_string(GetCurrentProcessId()) + "-"
+    const std::string status = "/tmp/tarvola-driver-" + RunTag() + "-"
         + std::to_string(++serial) + ".status";
     std::wstring line = L"Z:\\bin\\sh -c \"'" + Widen(tool) + L"' " + Widen(arguments) + L"; echo $? > " + Widen(status)
         + L".part && mv " + Widen(status) + L".part " + Widen(status) + L"\"";
@@ -86,7 +101,7 @@ void ClickMenuAbout(HWND main)
 
 std::string XCursor()
 {
-    const std::string file = "/tmp/tarvola-x-cursor-" + std::to_string(GetCurrentProcessId()) + ".txt";
+    const std::string file = "/tmp/tarvola-x-cursor-" + RunTag() + ".txt";
     RunUnix(g_xCursor, file);
     std::string line;
     {

@@ -10,8 +10,9 @@ namespace tarvola::driver {
 // Types into an edit by messages, replacing its text.
 void Type(HWND edit, const std::wstring& text);
 
-// A key, or a character, pressed and released on the keyboard, for the window in front.
-void PressKey(WORD key);
+// A key, or a character, pressed and released on the keyboard, for the window in front. A key
+// held down sends `repeats` more presses before its release, as the keyboard's auto-repeat does.
+void PressKey(WORD key, int repeats = 0);
 void PressCharacter(wchar_t character);
 
 // A Unix tool the driver runs (by its Unix path), and what to do when it is missing.

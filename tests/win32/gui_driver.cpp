@@ -652,14 +652,27 @@ void CheckLinks(Program& program, HWND about, const std::wstring& logFile)
     Require(GetForegroundWindow() == about, "About is in front for the keyboard");
     PressKey(VK_TAB);
     Check(WaitFor([&] { return FocusOf(program.thread()) == donation; }), "Tab from OK focuses the donation picture");
-    PressKey(VK_SPACE);
+    PressKey(VK_SPACE, 3); // held: three auto-repeats
     log.expect({kDonationOpened}, "Space on the donation picture opens it");
     ClickLink(about, {116, 136}); // Label2
-    log.expect({kSiteOpened}, "Space opens the donation page once; a click on Label2 opens the web site");
-    PressKey(VK_RETURN);
+    log.expect({kSiteOpened}, "Space held opens the donation page once; a click on Label2 opens the web site");
+    PressKey(VK_RETURN, 3);
     log.expect({kDonationOpened}, "Enter on the donation picture opens it");
     ClickLink(about, {32, 184}); // the mail icon
-    log.expect({kMailOpened}, "Enter opens the donation page once; a click on the mail icon sends mail");
+    log.expect({kMailOpened}, "Enter held opens the donation page once; a click on the mail icon sends mail");
+
+    // Round the three stops from the donation picture: Escape on each, Space and Enter on the
+    // icon; then the middle and right buttons on each link and picture. None opens anything.
+    for (const WORD key : {VK_ESCAPE, VK_TAB, VK_SPACE, VK_RETURN, VK_ESCAPE, VK_TAB, VK_ESCAPE, VK_TAB})
+        PressKey(key);
+    Check(WaitFor([&] { return FocusOf(program.thread()) == donation; }) && IsWindowVisible(about),
+          "Escape, and Space and Enter on the icon, leave About open; Tab goes round to the donation picture");
+    for (const POINT at : {POINT {128, 184}, POINT {107, 97}, POINT {36, 220}, POINT {32, 184}})
+        for (const char* click : {"click 2", "click 3"})
+            ClickLink(about, at, click);
+    ClickLink(about, {116, 136}); // Label2
+    log.expect({kSiteOpened}, "keys on the icon, and middle or right clicks on Label1, the banner, the donation picture"
+                              " and the mail icon open nothing; a click on Label2 opens the web site");
     Check(FindWindowW(L"TarvolaAbout", nullptr) == about, "About stays open after its links");
 }
 
@@ -704,6 +717,7 @@ void CheckAbout(Program& program, const std::wstring& log)
         return;
     HWND ok = ChildAt(about, kAbout[Command1].at96.rect());
     Check(ok && WaitFor([&] { return FocusOf(program.thread()) == ok; }, 1000), "OK has the focus when About opens");
+    const Capture unfocused = CaptureClient(about); // the donation picture without its focus frame
 
     // A second About command, with the main window in front: About comes forward, and alone.
     // That it has come forward shows the command has been handled.
@@ -744,14 +758,31 @@ void CheckAbout(Program& program, const std::wstring& log)
     Require(RoundTrip(about), "About answers a message");
     Check(FocusOf(program.thread()) == donation, "About again leaves the focus on the donation picture");
 
-    // Enter on the icon and Escape do nothing; Tab goes on to OK.
+    // The focus frame is drawn on the focused donation picture, and comes and goes with the
+    // focus as Tab moves it, without a repaint of the whole window; Tab goes round the three stops.
+    const auto framed = [&](const Capture& capture) {
+        const Box box = kAbout[PictureDon].at96;
+        for (int y = box.top; y < box.top + box.height; ++y)
+            for (int x = box.left; x < box.left + box.width; ++x)
+                if (capture.at(x, y) != unfocused.at(x, y))
+                    return true;
+        return false;
+    };
+    const auto shown = [&] {
+        RedrawWindow(about, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN); // what is due, nothing more
+        return CaptureShown(about);
+    };
+    Check(framed(CaptureClient(about)), "the focused donation picture draws its focus frame");
     PressKey(VK_TAB);
     Check(WaitFor([&] { return FocusOf(program.thread()) == icon; }), "Tab from the donation picture focuses the icon");
-    PressKey(VK_RETURN);
-    PressKey(VK_ESCAPE);
+    Check(WaitFor([&] { return !framed(shown()); }), "the donation picture's focus frame goes when Tab moves the focus on");
     PressKey(VK_TAB);
-    Check(WaitFor([&] { return FocusOf(program.thread()) == ok; }) && IsWindowVisible(about),
-          "Enter on the icon and Escape leave About open; Tab goes on to OK");
+    PressKey(VK_TAB);
+    Check(WaitFor([&] { return FocusOf(program.thread()) == donation && framed(shown()); }),
+          "Tab round to the donation picture draws its focus frame");
+    PressKey(VK_TAB);
+    PressKey(VK_TAB);
+    Check(WaitFor([&] { return FocusOf(program.thread()) == ok; }) && IsWindowVisible(about), "Tab goes on to OK");
 
     // Back from the main window by a click on About's background: the focus is on OK again, and
     // Space presses it.
@@ -899,6 +930,72 @@ void CheckSchemes(const std::wstring& exe)
     }
 }
 
+// The keyboard away from Text1, and the focus each reactivation gives back: Enter and Escape
+// held in Text3 change nothing, nor do F10 then Escape; F10 and Return open About, Enter on its
+// OK closes it and Text3 has the focus again, Tab going on from there; Alt alone and Down open
+// About from Text6, and both a click on the main window and Space on About's OK give Text6 back;
+// Alt and Escape leave the menu for the field.
+void CheckMainKeys(Program& program)
+{
+    HWND main = program.main;
+    HWND text1 = MainField(main, Text1), text3 = MainField(main, Text3), text6 = MainField(main, Text6);
+    const auto focused = [&](HWND control) { return WaitFor([&] { return FocusOf(program.thread()) == control; }); };
+    HWND about = nullptr;
+    const auto aboutInFront = [&] {
+        return WaitFor([&] { return (about = FindWindowW(L"TarvolaAbout", nullptr)) && GetForegroundWindow() == about; });
+    };
+    const auto aboutGone = [] { return WaitFor([] { return FindWindowW(L"TarvolaAbout", nullptr) == nullptr; }); };
+    // Each step starts where the one before left the windows: the first to fail ends the walk.
+    const auto step = [](bool ok, const std::string& what, const std::string& detail = {}) {
+        Check(ok, what, detail);
+        return ok;
+    };
+    Require(GetForegroundWindow() == main && FocusOf(program.thread()) == text1, "the main window in front, Text1 focused");
+    PressKey(VK_TAB);
+    PressKey(VK_TAB);
+    if (!step(focused(text3), "two Tabs from Text1 focus Text3"))
+        return;
+    PressKey(VK_RETURN, 2);
+    PressKey(VK_ESCAPE, 2);
+    PressKey(VK_F10);
+    PressKey(VK_ESCAPE);
+    PressCharacter(L'7'); // replaces the text Tab selected
+    if (!step(WaitFor([&] { return Text(text3) == L"7"; }) && !FindWindowW(L"TarvolaAbout", nullptr) && program.running(),
+              "Enter and Escape held, and F10 then Escape, in Text3 keep its focus and open or close nothing",
+              Narrow(Text(text3))))
+        return;
+    PressKey(VK_F10);
+    PressKey(VK_RETURN);
+    if (!step(aboutInFront(), "F10 and Return open About"))
+        return;
+    PressKey(VK_RETURN);
+    if (!step(aboutGone() && focused(text3), "Enter on About's OK closes it and gives Text3 its focus back"))
+        return;
+    PressKey(VK_TAB);
+    PressKey(VK_TAB);
+    PressKey(VK_TAB);
+    if (!step(focused(text6), "Tab goes on from Text3 after About: three Tabs reach Text6"))
+        return;
+    PressKey(VK_MENU);
+    PressKey(VK_DOWN);
+    if (!step(aboutInFront(), "Alt alone and Down open About"))
+        return;
+    PointAt(OnScreen(main, {3, 3}), "sleep 0.1 click 1"); // left of the upper group box
+    if (!step(WaitFor([&] { return GetForegroundWindow() == main; }) && focused(text6),
+              "a click on the main window gives Text6 its focus back"))
+        return;
+    PointAt(OnScreen(about, {210, 66}), "click 1");
+    if (!step(WaitFor([&] { return GetForegroundWindow() == about; }), "a click on About's background brings it forward"))
+        return;
+    PressKey(VK_SPACE);
+    if (!step(aboutGone() && focused(text6), "Space on About's OK closes it and gives Text6 its focus back"))
+        return;
+    PressKey(VK_MENU);
+    PressKey(VK_ESCAPE);
+    PressKey(VK_TAB);
+    Check(focused(text1), "Alt then Escape leave the menu, and Tab goes round from Text6 to Text1");
+}
+
 // The resolution programs started from now on lay out at, as Windows keeps it for the user.
 bool SetLogPixels(DWORD dpi)
 {
@@ -938,6 +1035,7 @@ void Run(const std::wstring& exe, const std::wstring& mode, const std::wstring& 
         CheckResultColours(program.main, "the default colours");
         CheckRefresh(program, false);
         CheckEnterAndEscape(program);
+        CheckMainKeys(program);
         PostMessageW(program.main, WM_SYSCOMMAND, SC_CLOSE, 0);
         Check(program.endsWithin(5000), "the program ends when its window is closed");
         CheckSchemes(exe);
