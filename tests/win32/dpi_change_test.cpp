@@ -56,12 +56,6 @@ bool Until(const std::function<bool()>& condition, int milliseconds = 2000)
     return WaitFor([&] { Pump(); return condition(); }, milliseconds, 10);
 }
 
-// Whether a box lies within what a capture holds.
-bool Inside(const Capture& capture, const Box& box)
-{
-    return box.left >= 0 && box.top >= 0 && box.left + box.width <= capture.width && box.top + box.height <= capture.height;
-}
-
 std::size_t Level(int dpi)
 {
     return static_cast<std::size_t>(std::find(std::begin(kDpis), std::end(kDpis), dpi) - std::begin(kDpis));
@@ -149,13 +143,8 @@ void CheckMain(HWND main, int dpi)
         if (HWND control = PlacedChild(main, other.place, dpi))
             CheckFont(control, other.font, dpi, other.place.name);
     // Every field's frame shows down its right edge, where the unit marks start.
-    const DWORD background = GetSysColor(COLOR_BTNFACE);
-    const DWORD face = (GetRValue(background) << 16) | (GetGValue(background) << 8) | GetBValue(background);
     Capture capture;
-    const auto edgeShows = [&](int i) {
-        const Box field = kMain[i].at(dpi);
-        return Inside(capture, field) && capture.at(field.left + field.width - 1, field.top + field.height / 2) != face;
-    };
+    const auto edgeShows = [&](int i) { return RightEdgeShows(capture, kMain[i].at(dpi)); };
     Until([&] {
         capture = CaptureClient(main);
         for (int i = Text1; i <= Text6; ++i)
@@ -199,7 +188,7 @@ std::vector<DWORD> Smoothed(int resource, int width, int height)
 // per colour channel.
 double Distance(const Capture& capture, const Box& box, const std::vector<DWORD>& drawn)
 {
-    if (!Inside(capture, box))
+    if (!capture.holds(box))
         return 255;
     double sum = 0;
     for (int y = 0; y < box.height; ++y)
@@ -209,11 +198,6 @@ double Distance(const Capture& capture, const Box& box, const std::vector<DWORD>
                 sum += std::abs(static_cast<int>((a >> shift) & 0xFF) - static_cast<int>((b >> shift) & 0xFF));
         }
     return sum / (3.0 * box.width * box.height);
-}
-
-bool SameBox(const Box& a, const Box& b)
-{
-    return a.left == b.left && a.top == b.top && a.width == b.width && a.height == b.height;
 }
 
 void CheckPictures(int dpi, const Capture& capture)
@@ -230,7 +214,7 @@ void CheckPictures(int dpi, const Capture& capture)
     };
     for (const auto& picture : pictures) {
         const Box ink = InkBounds(capture, picture.search);
-        Check(SameBox(ink, picture.drawn), std::string(picture.name) + " drawn at its layout size" + AtDpi(dpi),
+        Check(ink == picture.drawn, std::string(picture.name) + " drawn at its layout size" + AtDpi(dpi),
               "expected " + Describe(picture.drawn.rect()) + ", drawn " + Describe(ink.rect()));
         if (!picture.once)
             continue;
@@ -331,10 +315,8 @@ void CheckPointerAreas(HWND about, int dpi, const Capture& capture, const std::w
         lines = LogLines(log);
         return std::includes(lines.begin(), lines.end(), opened.begin(), opened.end());
     }, 8000);
-    std::string seen;
-    for (const std::string& line : lines)
-        seen += line + "; ";
-    Check(lines == opened, "clicks open the links on their pictures' last pixels, nothing past them" + AtDpi(dpi), seen);
+    Check(lines == opened, "clicks open the links on their pictures' last pixels, nothing past them" + AtDpi(dpi),
+          Joined(lines));
     opened = lines; // the next resolution's clicks are judged on their own
 }
 
@@ -348,8 +330,8 @@ void CheckAbout(HWND about, int dpi, const std::wstring& log, std::vector<std::s
     Capture capture;
     Until([&] {
         capture = CaptureClient(about);
-        return SameBox(InkBounds(capture, kAbout[Image2].at(dpi)), kAbout[Image2].at(dpi))
-            && SameBox(InkBounds(capture, kAbout[PictureDon].at(dpi)), kAbout[PictureDon].at(dpi));
+        return InkBounds(capture, kAbout[Image2].at(dpi)) == kAbout[Image2].at(dpi)
+            && InkBounds(capture, kAbout[PictureDon].at(dpi)) == kAbout[PictureDon].at(dpi);
     });
     CheckPictures(dpi, capture);
     CheckPointerAreas(about, dpi, capture, log, opened);

@@ -194,4 +194,12 @@ std::vector<std::string> LogLines(const std::wstring& log)
     return lines;
 }
 
+std::string Joined(const std::vector<std::string>& lines)
+{
+    std::string seen;
+    for (const std::string& line : lines)
+        seen += line + "; ";
+    return seen.empty() ? "nothing" : seen;
+}
+
 } // namespace tarvola::driver

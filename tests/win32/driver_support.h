@@ -73,6 +73,9 @@ bool JoinDesktop(const wchar_t* name);
 // The links the stand-in handlers of run_gui_tests.sh have logged, one a line, sorted.
 std::vector<std::string> LogLines(const std::wstring& log);
 
+// Lines joined for a check's message, each ended by "; "; "nothing" for none.
+std::string Joined(const std::vector<std::string>& lines);
+
 // What they log for each of About's links.
 inline const std::string kMailOpened = "xdg-email mailto:contact@ulvo.example.org?Subject=Freeware%20Ulvo%20-%20Tarvola";
 inline const std::string kSiteOpened = "xdg-open http://www.ulvo.example.org/";

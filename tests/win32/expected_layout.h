@@ -20,6 +20,7 @@ struct Box {
     {
         return p.x >= left && p.x < left + width && p.y >= top && p.y < top + height;
     }
+    friend constexpr bool operator==(const Box&, const Box&) = default;
 };
 
 // The resolutions the windows are checked at: 100, 125, 150, 175 and 200 % display scale.

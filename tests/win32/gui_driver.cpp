@@ -147,14 +147,6 @@ void CheckShows(HWND edit, const std::wstring& expected, const std::string& what
     Check(shown, what, Narrow(Text(edit)));
 }
 
-std::string Joined(const std::vector<std::string>& lines)
-{
-    std::string seen;
-    for (const std::string& line : lines)
-        seen += line + "; ";
-    return seen.empty() ? "nothing" : seen;
-}
-
 const Placed& Main(MainIndex i) { return kMain[i]; }
 
 HWND MainField(HWND main, MainIndex field, int dpi = 96)
@@ -175,13 +167,8 @@ void CheckLayout(HWND main, int dpi)
     }
     // Every field's frame shows on the screen down its right edge: the unit mark beside Text3
     // starts a pixel inside it and must not paint its background there.
-    const DWORD face = GetSysColor(COLOR_BTNFACE);
-    const DWORD background = (GetRValue(face) << 16) | (GetGValue(face) << 8) | GetBValue(face);
     Capture capture;
-    const auto edgeShows = [&](int i) {
-        const Box field = Main(static_cast<MainIndex>(i)).at(dpi);
-        return capture.at(field.left + field.width - 1, field.top + field.height / 2) != background;
-    };
+    const auto edgeShows = [&](int i) { return RightEdgeShows(capture, Main(static_cast<MainIndex>(i)).at(dpi)); };
     WaitFor([&] {
         capture = CaptureClient(main);
         for (int i = Text1; i <= Text6; ++i)
@@ -458,8 +445,7 @@ void CheckPictures(HWND about, int dpi)
           "the mail icon's envelope drawn at its size, inside the mail frame" + AtDpi(dpi),
           "its place " + DescribeBox(place) + ", the frame ends at " + std::to_string(shown.top + shown.height)
               + ", drawn " + DescribeBox(ink));
-    const DWORD face = GetSysColor(COLOR_BTNFACE);
-    const DWORD background = (GetRValue(face) << 16) | (GetGValue(face) << 8) | GetBValue(face);
+    const DWORD background = ButtonFace();
     Check(capture.at(place.left, place.top) == background && capture.at(place.left + place.width - 1, place.top) == background,
           "the mail icon's corners show the button colour through it" + AtDpi(dpi));
 }

@@ -43,7 +43,6 @@ DWORD Rgb(COLORREF colour)
     return (static_cast<DWORD>(GetRValue(colour)) << 16) | (static_cast<DWORD>(GetGValue(colour)) << 8) | GetBValue(colour);
 }
 
-
 double Luminance(DWORD pixel)
 {
     const auto linear = [](DWORD channel) {
@@ -54,6 +53,16 @@ double Luminance(DWORD pixel)
 }
 
 } // namespace
+
+DWORD ButtonFace()
+{
+    return Rgb(GetSysColor(COLOR_BTNFACE));
+}
+
+bool RightEdgeShows(const Capture& capture, const expected::Box& field)
+{
+    return capture.holds(field) && capture.at(field.left + field.width - 1, field.top + field.height / 2) != ButtonFace();
+}
 
 TextColours ColoursOf(const Capture& capture, const expected::Box& box)
 {
@@ -94,7 +103,7 @@ std::string DescribeColours(const TextColours& colours)
 
 LabelInk InkOf(const Capture& capture, const expected::Box& box)
 {
-    const DWORD background = Rgb(GetSysColor(COLOR_BTNFACE));
+    const DWORD background = ButtonFace();
     LabelInk ink;
     int leftmost = box.width, rightmost = -1, longestRun = 0;
     for (int y = box.top; y < box.top + box.height; ++y) {
@@ -118,7 +127,7 @@ LabelInk InkOf(const Capture& capture, const expected::Box& box)
 
 expected::Box InkBounds(const Capture& capture, const expected::Box& box)
 {
-    const DWORD background = Rgb(GetSysColor(COLOR_BTNFACE));
+    const DWORD background = ButtonFace();
     int left = box.left + box.width, top = box.top + box.height, right = box.left - 1, bottom = box.top - 1;
     for (int y = std::max(0, box.top); y < std::min(capture.height, box.top + box.height); ++y)
         for (int x = std::max(0, box.left); x < std::min(capture.width, box.left + box.width); ++x)

@@ -20,6 +20,11 @@ struct Capture {
     {
         return pixels[static_cast<std::size_t>(y * width + x)] & 0xFFFFFF;
     }
+    // Whether the box lies wholly within what the capture holds.
+    [[nodiscard]] bool holds(const expected::Box& box) const
+    {
+        return box.left >= 0 && box.top >= 0 && box.left + box.width <= width && box.top + box.height <= height;
+    }
 };
 
 // Has the window and its children painted now, then reads its client area from the screen.
@@ -27,6 +32,13 @@ Capture CaptureClient(HWND window);
 
 // A window's client area as the screen shows it now, without asking it to paint.
 Capture CaptureShown(HWND window);
+
+// The dialog background, the system's button face, as a capture's pixel.
+DWORD ButtonFace();
+
+// Whether a field's frame shows down its right edge, where the unit marks start: its middle
+// pixel there is not the dialog background, the field lying within the capture.
+bool RightEdgeShows(const Capture& capture, const expected::Box& field);
 
 // What a label shows: its ink (pixels not of the dialog background), and whether one row of ink
 // runs unbroken across nearly all of it, as an underline does and no row of letters does.
