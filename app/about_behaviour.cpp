@@ -1,4 +1,4 @@
-#include "about_behaviour.h"
+#include "app/about_behaviour.h"
 
 namespace tarvola {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "about_layout.h"
-#include "about_links.h"
+#include "app/about_layout.h"
+#include "app/about_links.h"
 
 namespace tarvola {
 

@@ -1,4 +1,4 @@
-#include "about_layout.h"
+#include "app/about_layout.h"
 
 #include <algorithm>
 
@@ -6,19 +6,18 @@ namespace tarvola {
 
 const AboutPlace& PlaceOf(AboutControl control)
 {
-    for (const AboutPlace& place : kAboutLayout)
-        if (place.control == control)
-            return place;
+    // The window itself has no entry: its place is the whole client area.
     static constexpr AboutPlace kBackground {AboutControl::Background, AboutControl::Background, kAboutClient};
-    return kBackground;
+    const AboutPlace* place = PlaceIn(kAboutLayout, control);
+    return place ? *place : kBackground;
 }
 
-TwipsRect WindowRectOf(AboutControl control)
+Rect WindowRectOf(AboutControl control)
 {
     const AboutPlace& place = PlaceOf(control);
-    TwipsRect rect = place.rect;
+    Rect rect = place.rect;
     if (place.container != AboutControl::Background) {
-        const TwipsRect frame = PlaceOf(place.container).rect;
+        const Rect frame = PlaceOf(place.container).rect;
         rect.left += frame.left;
         rect.top += frame.top;
         const int right = std::min(rect.left + rect.width, frame.left + frame.width);
@@ -40,7 +39,7 @@ AboutControl AboutControlAtPixel(int x, int y, int dotsPerInch)
     for (const AboutPlace& place : kAboutLayout) {
         if (place.control == AboutControl::Image2)
             continue;
-        if (PixelBoxOf(WindowRectOf(place.control), dotsPerInch).contains(x, y))
+        if (PixelsOf(WindowRectOf(place.control), dotsPerInch).contains(x, y))
             return place.control;
     }
     return AboutControl::Background;

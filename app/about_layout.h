@@ -1,6 +1,6 @@
 #pragma once
 
-#include "twips_rect.h"
+#include "app/rect.h"
 
 #include <array>
 #include <optional>
@@ -28,11 +28,11 @@ enum class AboutControl {
 struct AboutPlace {
     AboutControl control;
     AboutControl container;
-    TwipsRect rect;
+    Rect rect;
 };
 
 // The client area of the About window.
-inline constexpr TwipsRect kAboutClient {0, 0, 3210, 3915};
+inline constexpr Rect kAboutClient {0, 0, 3210, 3915};
 
 // Every control, topmost first within its container: a point over a label inside a frame
 // belongs to the label, not to the frame.
@@ -55,14 +55,14 @@ inline constexpr std::array<AboutPlace, 11> kAboutLayout {{
 
 // The control's rectangle relative to the window's client area, cut to its frame: what sticks
 // out of a frame is neither shown nor takes the pointer.
-[[nodiscard]] TwipsRect WindowRectOf(AboutControl control);
+[[nodiscard]] Rect WindowRectOf(AboutControl control);
 
 // The control that takes the pointer at a point of the client area, in twips. The banner Image2
 // takes no pointer input (it draws only), so over it the pointer is over SiteUlvo.
 [[nodiscard]] AboutControl AboutControlAt(int x, int y);
 
 // The same at a point in device pixels of a window laid out at `dotsPerInch`: a control takes
-// exactly the pixels the window gives it (PixelBoxOf its WindowRectOf), not those around it
+// exactly the pixels the window gives it (PixelsOf its WindowRectOf), not those around it
 // that round to the same twips.
 [[nodiscard]] AboutControl AboutControlAtPixel(int x, int y, int dotsPerInch);
 

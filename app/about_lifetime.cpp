@@ -1,4 +1,4 @@
-#include "about_lifetime.h"
+#include "app/about_lifetime.h"
 
 namespace tarvola {
 

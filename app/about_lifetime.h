@@ -1,7 +1,7 @@
 #pragma once
 
-#include "about_behaviour.h"
-#include "about_commands.h"
+#include "app/about_behaviour.h"
+#include "app/about_commands.h"
 
 #include <functional>
 

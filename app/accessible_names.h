@@ -10,6 +10,10 @@ namespace tarvola {
 inline constexpr std::string_view kDonationPictureName = "Donate";
 inline constexpr std::string_view kProgramIconName = "Tarvola";
 
+// The About window's two link areas, named by what they open.
+inline constexpr std::string_view kSiteLinkName = "Open web site";
+inline constexpr std::string_view kMailLinkName = "Send mail";
+
 // The six fields, whose visible neighbours are only a header and unit marks.
 inline constexpr std::string_view kText1Name = "Degrees";
 inline constexpr std::string_view kText2Name = "Minutes";

@@ -1,4 +1,4 @@
-#include "colour_contrast.h"
+#include "app/colour_contrast.h"
 
 #include <algorithm>
 #include <cmath>

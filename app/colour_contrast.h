@@ -12,9 +12,6 @@ struct Rgb {
     friend bool operator==(const Rgb&, const Rgb&) = default;
 };
 
-// The About window's classic link green.
-inline constexpr Rgb kClassicLinkColour {0, 128, 0};
-
 // The smallest contrast the accessibility guidelines ask of ordinary text.
 inline constexpr double kReadableContrast = 4.5;
 

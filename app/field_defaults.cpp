@@ -1,6 +1,6 @@
-#include "field_defaults.h"
+#include "app/field_defaults.h"
 
-#include "number_text.h"
+#include "core/number_text.h"
 
 namespace tarvola {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "locale_separators.h"
+#include "core/locale_separators.h"
 
 #include <optional>
 #include <string>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "twips_rect.h"
+#include "app/rect.h"
 
 #include <array>
 #include <string_view>
@@ -13,52 +13,52 @@ enum class FormControl {
     Frame2, Label3_1, Text5, Label1_4, Text6,
 };
 
+// What a control of the main window is.
+enum class FormControlKind { Frame, Header, Field, UnitMark };
+
 struct FormPlace {
     FormControl control;
+    FormControlKind kind;
     std::string_view name;   // as the control is named in the window ("Label1_0" for Label1(0))
     FormControl container;   // Frame1 or Frame2; a frame's own container is the window
-    TwipsRect rect;          // relative to the container
+    Rect rect;               // relative to the container
 };
 
 // The client area below the menu bar.
-inline constexpr TwipsRect kFormClient {0, 0, 3360, 2385};
+inline constexpr Rect kFormClient {0, 0, 3360, 2385};
 
 inline constexpr std::array<FormPlace, 15> kFormLayout {{
-    {FormControl::Frame1, "Frame1", FormControl::Frame1, {120, 0, 3135, 1095}},
-    {FormControl::Label3_0, "Label3_0", FormControl::Frame1, {600, 240, 2055, 255}},
-    {FormControl::Text1, "Text1", FormControl::Frame1, {120, 600, 495, 285}},
-    {FormControl::Label1_0, "Label1_0", FormControl::Frame1, {620, 600, 255, 255}},
-    {FormControl::Text2, "Text2", FormControl::Frame1, {720, 600, 375, 285}},
-    {FormControl::Label1_1, "Label1_1", FormControl::Frame1, {1130, 600, 255, 255}},
-    {FormControl::Text3, "Text3", FormControl::Frame1, {1200, 600, 375, 285}},
-    {FormControl::Label1_2, "Label1_2", FormControl::Frame1, {1560, 600, 255, 255}},
-    {FormControl::Text4, "Text4", FormControl::Frame1, {1800, 600, 1095, 285}},
-    {FormControl::Label1_3, "Label1_3", FormControl::Frame1, {2920, 600, 135, 255}},
-    {FormControl::Frame2, "Frame2", FormControl::Frame2, {120, 1200, 3135, 1095}},
-    {FormControl::Label3_1, "Label3_1", FormControl::Frame2, {600, 240, 1815, 255}},
-    {FormControl::Text5, "Text5", FormControl::Frame2, {240, 600, 1095, 285}},
-    {FormControl::Label1_4, "Label1_4", FormControl::Frame2, {1360, 600, 255, 255}},
-    {FormControl::Text6, "Text6", FormControl::Frame2, {1680, 600, 1095, 285}},
+    {FormControl::Frame1, FormControlKind::Frame, "Frame1", FormControl::Frame1, {120, 0, 3135, 1095}},
+    {FormControl::Label3_0, FormControlKind::Header, "Label3_0", FormControl::Frame1, {600, 240, 2055, 255}},
+    {FormControl::Text1, FormControlKind::Field, "Text1", FormControl::Frame1, {120, 600, 495, 285}},
+    {FormControl::Label1_0, FormControlKind::UnitMark, "Label1_0", FormControl::Frame1, {620, 600, 255, 255}},
+    {FormControl::Text2, FormControlKind::Field, "Text2", FormControl::Frame1, {720, 600, 375, 285}},
+    {FormControl::Label1_1, FormControlKind::UnitMark, "Label1_1", FormControl::Frame1, {1130, 600, 255, 255}},
+    {FormControl::Text3, FormControlKind::Field, "Text3", FormControl::Frame1, {1200, 600, 375, 285}},
+    {FormControl::Label1_2, FormControlKind::UnitMark, "Label1_2", FormControl::Frame1, {1560, 600, 255, 255}},
+    {FormControl::Text4, FormControlKind::Field, "Text4", FormControl::Frame1, {1800, 600, 1095, 285}},
+    {FormControl::Label1_3, FormControlKind::UnitMark, "Label1_3", FormControl::Frame1, {2920, 600, 135, 255}},
+    {FormControl::Frame2, FormControlKind::Frame, "Frame2", FormControl::Frame2, {120, 1200, 3135, 1095}},
+    {FormControl::Label3_1, FormControlKind::Header, "Label3_1", FormControl::Frame2, {600, 240, 1815, 255}},
+    {FormControl::Text5, FormControlKind::Field, "Text5", FormControl::Frame2, {240, 600, 1095, 285}},
+    {FormControl::Label1_4, FormControlKind::UnitMark, "Label1_4", FormControl::Frame2, {1360, 600, 255, 255}},
+    {FormControl::Text6, FormControlKind::Field, "Text6", FormControl::Frame2, {1680, 600, 1095, 285}},
 }};
 
-// The place of one control.
-[[nodiscard]] constexpr const FormPlace& FormPlaceOf(FormControl control)
+// The place of one control; every control of the window has one.
+[[nodiscard]] constexpr const FormPlace& PlaceOf(FormControl control)
 {
-    return kFormLayout[static_cast<std::size_t>(control)];
+    return *PlaceIn(kFormLayout, control);
 }
 
 // The control's rectangle relative to the client area (a frame's contents are offset by it).
-[[nodiscard]] constexpr TwipsRect FormWindowRectOf(FormControl control)
+[[nodiscard]] constexpr Rect WindowRectOf(FormControl control)
 {
-    const FormPlace& place = FormPlaceOf(control);
+    const FormPlace& place = PlaceOf(control);
     if (place.container == control)
         return place.rect;
-    const TwipsRect frame = FormPlaceOf(place.container).rect;
+    const Rect frame = PlaceOf(place.container).rect;
     return {frame.left + place.rect.left, frame.top + place.rect.top, place.rect.width, place.rect.height};
 }
-
-// The header labels: "Input", the blanks that put "Result" above the result field, "Result".
-inline constexpr std::string_view kUpperHeader = "Input                       Result"; // 23 blanks
-inline constexpr std::string_view kLowerHeader = "Input                      Result";  // 22 blanks
 
 } // namespace tarvola

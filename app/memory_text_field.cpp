@@ -1,4 +1,4 @@
-#include "memory_text_field.h"
+#include "app/memory_text_field.h"
 
 namespace tarvola {
 

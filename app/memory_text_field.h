@@ -1,7 +1,7 @@
 #pragma once
 
-#include "field_defaults.h"
-#include "text_field.h"
+#include "app/field_defaults.h"
+#include "app/text_field.h"
 
 #include <optional>
 #include <string>

@@ -1,11 +1,11 @@
-#include "refresh_cycle.h"
+#include "app/refresh_cycle.h"
 
-#include "DDeci_to_DMS.h"
-#include "DegDMS_to_DegDeci.h"
-#include "conversion_failure.h"
-#include "field_defaults.h"
-#include "number_text.h"
-#include "text_field.h"
+#include "core/DDeci_to_DMS.h"
+#include "core/DegDMS_to_DegDeci.h"
+#include "core/conversion_failure.h"
+#include "app/field_defaults.h"
+#include "core/number_text.h"
+#include "app/text_field.h"
 
 namespace tarvola {
 

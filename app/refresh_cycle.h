@@ -1,6 +1,6 @@
 #pragma once
 
-#include "locale_separators.h"
+#include "core/locale_separators.h"
 
 #include <string_view>
 
@@ -17,6 +17,9 @@ struct RefreshFields {
     TextField& Text5; // decimal input
     TextField& Text6; // DMS result
 };
+
+// How often the main window runs the refresh cycle, in milliseconds: ten times a second.
+inline constexpr int kRefreshIntervalMs = 100;
 
 // A degrees text whose value reaches this is put back to its reset text (180.9 still passes).
 inline constexpr double kDegreesBound = 181;

@@ -1,4 +1,4 @@
-#include "text_field.h"
+#include "app/text_field.h"
 
 namespace tarvola {
 

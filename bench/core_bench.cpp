@@ -1,10 +1,10 @@
 // Cost of the conversion core and of one refresh tick over in-memory fields.
-#include "DDeci_to_DMS.h"
-#include "DegDMS_to_DegDeci.h"
-#include "field_defaults.h"
-#include "memory_text_field.h"
-#include "number_text.h"
-#include "refresh_cycle.h"
+#include "core/DDeci_to_DMS.h"
+#include "core/DegDMS_to_DegDeci.h"
+#include "app/field_defaults.h"
+#include "app/memory_text_field.h"
+#include "core/number_text.h"
+#include "app/refresh_cycle.h"
 
 #include <benchmark/benchmark.h>
 

@@ -12,7 +12,7 @@ if [ -z "${TARVOLA_MEASURE_INSIDE_X:-}" ]; then
     exec env TARVOLA_MEASURE_INSIDE_X=1 xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
 fi
 
-tarvola="$build/qt/app/tarvola"
+tarvola="$build/qt/tarvola"
 minimal="$build/bench/minimal_window"
 
 now_ms() { date +%s%3N; }

@@ -1,6 +1,6 @@
-#include "DDeci_to_DMS.h"
+#include "core/DDeci_to_DMS.h"
 
-#include "number_text.h"
+#include "core/number_text.h"
 
 namespace tarvola::DDeci_to_DMS {
 

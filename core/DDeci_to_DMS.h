@@ -1,7 +1,7 @@
 #pragma once
 
-#include "locale_separators.h"
-#include "loose_value.h"
+#include "core/locale_separators.h"
+#include "core/loose_value.h"
 
 #include <string>
 

@@ -1,6 +1,6 @@
-#include "DegDMS_to_DegDeci.h"
+#include "core/DegDMS_to_DegDeci.h"
 
-#include "conversion_failure.h"
+#include "core/conversion_failure.h"
 
 #include <cmath>
 

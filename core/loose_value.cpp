@@ -1,7 +1,7 @@
-#include "loose_value.h"
+#include "core/loose_value.h"
 
-#include "conversion_failure.h"
-#include "number_text.h"
+#include "core/conversion_failure.h"
+#include "core/number_text.h"
 
 namespace tarvola {
 

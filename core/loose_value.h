@@ -1,8 +1,8 @@
 #pragma once
 
-#include "conversion_failure.h"
-#include "locale_separators.h"
-#include "number_text.h"
+#include "core/conversion_failure.h"
+#include "core/locale_separators.h"
+#include "core/number_text.h"
 
 #include <functional>
 #include <initializer_list>

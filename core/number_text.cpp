@@ -1,7 +1,7 @@
-#include "number_text.h"
+#include "core/number_text.h"
 
-#include "conversion_failure.h"
-#include "rounded_decimal.h"
+#include "core/conversion_failure.h"
+#include "core/rounded_decimal.h"
 
 #include <algorithm>
 #include <charconv>

@@ -1,4 +1,4 @@
-#include "rounded_decimal.h"
+#include "core/rounded_decimal.h"
 
 #include <charconv>
 #include <system_error>

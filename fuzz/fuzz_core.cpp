@@ -1,14 +1,14 @@
 // Feeds arbitrary bytes to the number-text rules, the decimal-to-DMS conversion and a whole
 // refresh tick, under the five kinds of locale separators the program meets, and checks the
 // promises that hold for every input.
-#include "DDeci_to_DMS.h"
-#include "DegDMS_to_DegDeci.h"
-#include "conversion_failure.h"
-#include "exact_decimal.h"
-#include "field_defaults.h"
-#include "memory_text_field.h"
-#include "number_text.h"
-#include "refresh_cycle.h"
+#include "core/DDeci_to_DMS.h"
+#include "core/DegDMS_to_DegDeci.h"
+#include "core/conversion_failure.h"
+#include "tests/core/exact_decimal.h"
+#include "app/field_defaults.h"
+#include "app/memory_text_field.h"
+#include "core/number_text.h"
+#include "app/refresh_cycle.h"
 
 #include <charconv>
 #include <cmath>

@@ -1,6 +1,6 @@
-#include "edit_field.h"
+#include "win32/edit_field.h"
 
-#include "wide_text.h"
+#include "win32/wide_text.h"
 
 #include <string>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "text_field.h"
+#include "app/text_field.h"
 
 #include <windows.h>
 

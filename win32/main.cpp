@@ -1,8 +1,8 @@
 // Tarvola for Windows: the main window, the About window on demand, and the message loop that
 // gives both the dialog keyboard (Tab, Shift+Tab).
-#include "about_lifetime.h"
-#include "about_window.h"
-#include "form_tarvola_window.h"
+#include "app/about_lifetime.h"
+#include "win32/about.h"
+#include "win32/form_tarvola.h"
 
 #include <commctrl.h>
 #include <objbase.h>
@@ -35,12 +35,12 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int)
     const ComApartment com;
     INITCOMMONCONTROLSEX controls {sizeof controls, ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
-    if (!win32::FormTarvolaWindow::Register(instance) || !win32::AboutWindowWin::Register(instance))
+    if (!win32::FormTarvola::Register(instance) || !win32::About::Register(instance))
         return 1;
 
     HWND mainWindow = nullptr;
-    AboutLifetime about([&] { return win32::AboutWindowWin::Create(instance, mainWindow, about); });
-    win32::FormTarvolaWindow window(instance, about);
+    AboutLifetime about([&] { return win32::About::Create(instance, mainWindow, about); });
+    win32::FormTarvola window(instance, about);
     mainWindow = window.handle();
     if (!mainWindow)
         return 1;
@@ -48,7 +48,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int)
     MSG message {};
     BOOL got = FALSE;
     while ((got = GetMessageW(&message, nullptr, 0, 0)) > 0) {
-        const auto* aboutWindow = static_cast<win32::AboutWindowWin*>(about.window());
+        const auto* aboutWindow = static_cast<win32::About*>(about.window());
         if (aboutWindow && IsDialogMessageW(aboutWindow->handle(), &message))
             continue;
         if (window.handle() && IsDialogMessageW(window.handle(), &message))

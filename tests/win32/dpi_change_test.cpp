@@ -7,14 +7,14 @@
 // run_gui_tests.sh runs the GUI driver (stand-in link handlers, Wine's virtual desktop):
 //   dpi_change_test.exe UNUSED dpichange LINK_LOG ...
 // Prints one line per failure and a closing "N passed, N failed".
-#include "about_window.h"
-#include "form_tarvola_window.h"
-#include "resource_ids.h"
+#include "win32/about.h"
+#include "win32/form_tarvola.h"
+#include "win32/resource_ids.h"
 
-#include "driver_input.h"
-#include "driver_support.h"
-#include "expected_layout.h"
-#include "screen_ink.h"
+#include "tests/win32/driver_input.h"
+#include "tests/win32/driver_support.h"
+#include "tests/win32/expected_layout.h"
+#include "tests/win32/screen_ink.h"
 
 #include <commctrl.h>
 #include <objbase.h>
@@ -419,18 +419,18 @@ void Run(const std::wstring& log)
     HINSTANCE instance = GetModuleHandleW(nullptr);
     INITCOMMONCONTROLSEX controls {sizeof controls, ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
-    Require(win32::FormTarvolaWindow::Register(instance) && win32::AboutWindowWin::Register(instance),
+    Require(win32::FormTarvola::Register(instance) && win32::About::Register(instance),
             "the window classes register");
     HWND mainWindow = nullptr;
-    AboutLifetime about([&] { return win32::AboutWindowWin::Create(instance, mainWindow, about); });
-    win32::FormTarvolaWindow window(instance, about);
+    AboutLifetime about([&] { return win32::About::Create(instance, mainWindow, about); });
+    win32::FormTarvola window(instance, about);
     g_main = mainWindow = window.handle();
     Require(g_main != nullptr, "the main window is made");
     // Under Wine each window has the system's resolution: the prefix's LogPixels, 96 unless a
     // GUI driver run was cut short.
     Require(GetDpiForWindow(g_main) == 96, "the main window starts at 96 DPI");
     SendMessageW(g_main, WM_COMMAND, IDM_ABOUT, 0); // the About menu entry
-    HWND aboutWindow = FindWindowW(win32::AboutWindowWin::kClassName, nullptr);
+    HWND aboutWindow = FindWindowW(win32::About::kClassName, nullptr);
     Require(aboutWindow && IsWindowVisible(aboutWindow), "About opens");
     std::vector<std::string> opened;
     CheckMain(g_main, 96);

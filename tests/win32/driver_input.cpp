@@ -1,6 +1,6 @@
-#include "driver_input.h"
+#include "tests/win32/driver_input.h"
 
-#include "driver_support.h"
+#include "tests/win32/driver_support.h"
 
 #include <filesystem>
 #include <fstream>

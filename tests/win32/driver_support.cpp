@@ -1,4 +1,4 @@
-#include "driver_support.h"
+#include "tests/win32/driver_support.h"
 
 #include <oleacc.h>
 

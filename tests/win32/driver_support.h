@@ -1,7 +1,7 @@
 #pragma once
 // What every check of the GUI driver uses: counting checks, waiting for conditions, reading
 // another process's windows.
-#include "expected_layout.h"
+#include "tests/win32/expected_layout.h"
 
 #include <windows.h>
 

@@ -6,10 +6,10 @@
 //   gui_driver.exe TARVOLA_EXE comma|dot|dpi120|dpi144|dpi168|dpi192 LINK_LOG X_CURSOR XDOTOOL
 // (the last two are Unix paths). Prints one line per failure and a closing "N passed, N failed";
 // a fault of the driver or of a tool it runs ends the run at once as a failure.
-#include "driver_input.h"
-#include "driver_support.h"
-#include "expected_layout.h"
-#include "screen_ink.h"
+#include "tests/win32/driver_input.h"
+#include "tests/win32/driver_support.h"
+#include "tests/win32/expected_layout.h"
+#include "tests/win32/screen_ink.h"
 
 #include <windows.h>
 

@@ -12,7 +12,7 @@ icon=$(cd "$(dirname "$0")/../../assets" && pwd)/tarvola.ico
 stop_wine() { wineserver -k 2>/dev/null || true; wineserver -w 2>/dev/null || true; }
 scratch=$(mktemp -d)
 trap 'stop_wine; kill $xvfb 2>/dev/null || true; rm -rf "$scratch"' EXIT
-source "$(dirname "$0")/../x_session.sh"
+source "$(dirname "$0")/../system/x_session.sh"
 for need in wine:wine wineserver:wine winepath:wine Xvfb:xvfb xwininfo:x11-utils; do
     command -v "${need%%:*}" > /dev/null || fail "${need%%:*} is missing: install the package ${need#*:}"
 done

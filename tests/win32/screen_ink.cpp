@@ -1,4 +1,4 @@
-#include "screen_ink.h"
+#include "tests/win32/screen_ink.h"
 
 #include <algorithm>
 #include <cmath>

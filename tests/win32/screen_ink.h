@@ -1,7 +1,7 @@
 #pragma once
 // What the screen shows of a window, read back as pixels: how the driver sees underlines and
 // text colours as a person does, whatever font draws them.
-#include "expected_layout.h"
+#include "tests/win32/expected_layout.h"
 
 #include <windows.h>
 

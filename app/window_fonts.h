@@ -1,0 +1,39 @@
+#pragma once
+
+#include "app/form_layout.h"
+
+#include <string_view>
+
+namespace tarvola {
+
+// A font as the windows ask for it: the face, the size in points, bold or not. Each front end
+// turns it into its toolkit's font at the window's resolution.
+struct FontSpec {
+    std::string_view face;
+    double points = 0;
+    bool bold = false;
+};
+
+// The layouts were measured with the Windows dialog face of their day, which newer Windows
+// still ships; a desktop without it takes a face with the same metrics (the Qt front end).
+inline constexpr std::string_view kDialogFace = "Microsoft Sans Serif";
+
+inline constexpr FontSpec kDialogFont {kDialogFace, 8.25};   // both windows, frames and headers
+inline constexpr FontSpec kFieldFont {kDialogFace, 9.75};    // the six fields
+inline constexpr FontSpec kUnitMarkFont {kDialogFace, 12};   // the unit marks
+inline constexpr FontSpec kTitleFont {"Arial", 14.25};       // About's title, Label3
+inline constexpr FontSpec kVersionFont {"Arial", 11.25, true}; // About's version, Label5
+
+// The font of a control of the main window.
+[[nodiscard]] constexpr const FontSpec& FontOf(FormControlKind kind)
+{
+    switch (kind) {
+    case FormControlKind::Field: return kFieldFont;
+    case FormControlKind::UnitMark: return kUnitMarkFont;
+    case FormControlKind::Frame:
+    case FormControlKind::Header: break;
+    }
+    return kDialogFont;
+}
+
+} // namespace tarvola

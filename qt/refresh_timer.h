@@ -1,0 +1,40 @@
+#pragma once
+
+#include "core/locale_separators.h"
+#include "app/refresh_cycle.h"
+
+#include <QObject>
+#include <QTimer>
+
+#include <functional>
+
+namespace tarvola {
+
+// Runs the refresh cycle on its fields every 100 ms on the user-interface thread, reading the
+// locale's separators afresh at each tick.
+class RefreshTimer : public QObject {
+    Q_OBJECT
+
+public:
+    static constexpr int kIntervalMs = 100;
+
+    using SeparatorSource = std::function<LocaleSeparators()>;
+
+    RefreshTimer(RefreshFields fields, SeparatorSource separators, QObject* parent = nullptr);
+
+    void start() { m_timer.start(); }
+    void stop() { m_timer.stop(); }
+    [[nodiscard]] bool isActive() const { return m_timer.isActive(); }
+    // The time between ticks, in milliseconds, as the timer was given it.
+    [[nodiscard]] int interval() const { return m_timer.interval(); }
+
+    // One refresh now, outside the timer's rhythm.
+    void tick();
+
+private:
+    RefreshFields m_fields;
+    SeparatorSource m_separators;
+    QTimer m_timer;
+};
+
+} // namespace tarvola

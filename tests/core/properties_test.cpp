@@ -1,0 +1,121 @@
+// Properties over whole ranges of input, catching classes of faults rather than single cases.
+#include "core/DDeci_to_DMS.h"
+#include "core/DegDMS_to_DegDeci.h"
+#include "tests/core/exact_decimal.h"
+#include "app/field_defaults.h"
+#include "app/memory_text_field.h"
+#include "core/number_text.h"
+#include "app/refresh_cycle.h"
+#include "tests/core/test_locales.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+
+namespace tarvola {
+namespace {
+
+using test::kCommaDecimal;
+
+// The sanitizer build walks every n-th row of the grids: the same ranges, fewer points.
+#ifndef TARVOLA_PROPERTY_GRID_STRIDE
+#define TARVOLA_PROPERTY_GRID_STRIDE 1
+#endif
+constexpr int kGridStride = TARVOLA_PROPERTY_GRID_STRIDE;
+
+TEST(RefreshCycleProperty, EveryTypeableDegreesInputGivesTheExactCutDecimal)
+{
+    MemoryTextField text1 {kText1Default}, text2 {kText2Default}, text3 {kText3Default};
+    MemoryTextField text4 {kText4Default}, text5 {kText5Default}, text6 {kText6Default};
+    const RefreshFields fields {text1, text2, text3, text4, text5, text6};
+
+    long mismatches = 0;
+    for (int degrees = -99; degrees <= 999; ++degrees) {
+        for (int minutes = -9; minutes <= 99; ++minutes) {
+            for (int seconds = -9; seconds <= 99; seconds += kGridStride) {
+                const std::string degreesText = std::to_string(degrees);
+                text1.type(degreesText);
+                text2.type(std::to_string(minutes));
+                text3.type(std::to_string(seconds));
+                const int writesBefore = text4.writeCount();
+                RunRefreshTick(fields, kCommaDecimal);
+
+                bool ok;
+                if (degrees < 181) {
+                    // The exact angle in seconds, written at 15 digits and cut to 9.
+                    const std::string full = test::ExactDegreesText(degrees * 3600 + minutes * 60 + seconds, ",");
+                    ok = text4.writeCount() == writesBefore + 1 && text4.text() == test::FirstCharacters(full, 9)
+                        && text1.text() == degreesText;
+                } else {
+                    ok = text4.writeCount() == writesBefore && text1.text() == "000";
+                }
+                if (!ok && ++mismatches <= 5)
+                    ADD_FAILURE() << degrees << ' ' << minutes << ' ' << seconds << " -> " << text4.text();
+            }
+        }
+    }
+    EXPECT_EQ(mismatches, 0);
+}
+
+// Splits " D° M' S\"" into its three pieces; false when the text has another shape.
+bool SplitDms(const std::string& text, int& degrees, int& minutes, int& seconds)
+{
+    const auto degreeSign = text.find("\u00B0 ");
+    const auto apostrophe = text.find("' ");
+    if (text.empty() || text.front() != ' ' || text.back() != '"' || degreeSign == std::string::npos
+        || apostrophe == std::string::npos)
+        return false;
+    try {
+        degrees = std::stoi(text.substr(1, degreeSign - 1));
+        minutes = std::stoi(text.substr(degreeSign + 3, apostrophe - degreeSign - 3));
+        seconds = std::stoi(text.substr(apostrophe + 2));
+    } catch (...) {
+        return false;
+    }
+    return true;
+}
+
+TEST(DeciToDMSProperty, PiecesStayInRangeAndReadBackWithinHalfASecond)
+{
+    // About 1.2 seconds of arc (times the stride), never a whole number of them.
+    constexpr double kStep = kGridStride / 3001.0;
+    constexpr double kHalfSecond = 0.5 / 3600;
+    long failures = 0;
+    for (long i = 0;; ++i) {
+        const double value = -1000 + i * kStep;
+        if (value > 180)
+            break;
+        const std::string input = NumberToText(value, kCommaDecimal);
+        const std::string text = DDeci_to_DMS::DeciToDMS(LooseValue::Text(input), kCommaDecimal);
+        int degrees = 0, minutes = 0, seconds = 0;
+        bool ok = SplitDms(text, degrees, minutes, seconds) && minutes >= 0 && minutes <= 59 && seconds >= 0
+            && seconds <= 59;
+        if (ok) {
+            const double back = DegDMS_to_DegDeci::DMSToDeci(static_cast<std::int16_t>(degrees),
+                                                              static_cast<std::int16_t>(minutes),
+                                                              static_cast<std::int16_t>(seconds));
+            ok = std::abs(back - ParseNumber(input, kCommaDecimal)) <= kHalfSecond * (1 + 1e-9);
+        }
+        if (!ok && ++failures <= 5)
+            ADD_FAILURE() << input << " -> " << text;
+    }
+    EXPECT_EQ(failures, 0);
+}
+
+TEST(NumberTextProperty, WrittenNumbersReadBackToTheirFifteenDigitValue)
+{
+    // Powers of two spread over the whole double range, with awkward mantissas.
+    for (int exponent = -1020; exponent <= 1020; exponent += 7) {
+        for (double mantissa : {1.0, 1.1, 1.999999999999999, 1.3333333333333333}) {
+            const double value = std::ldexp(mantissa, exponent);
+            const std::string text = NumberToText(value, test::kFrench);
+            const double back = ParseNumber(text, test::kFrench);
+            EXPECT_EQ(NumberToText(back, test::kFrench), text) << value;
+            EXPECT_LE(std::abs(back - value), std::abs(value) * 1e-14) << text;
+        }
+    }
+}
+
+} // namespace
+} // namespace tarvola
