@@ -2,8 +2,7 @@
 #include "core/DDeci_to_DMS.h"
 #include "core/DegDMS_to_DegDeci.h"
 #include "tests/core/exact_decimal.h"
-#include "app/field_defaults.h"
-#include "app/memory_text_field.h"
+#include "app/memory_form.h"
 #include "core/number_text.h"
 #include "app/refresh_cycle.h"
 #include "tests/core/test_locales.h"
@@ -26,32 +25,28 @@ constexpr int kGridStride = TARVOLA_PROPERTY_GRID_STRIDE;
 
 TEST(RefreshCycleProperty, EveryTypeableDegreesInputGivesTheExactCutDecimal)
 {
-    MemoryTextField text1 {kText1Default}, text2 {kText2Default}, text3 {kText3Default};
-    MemoryTextField text4 {kText4Default}, text5 {kText5Default}, text6 {kText6Default};
-    const RefreshFields fields {text1, text2, text3, text4, text5, text6};
+    MemoryForm form;
 
     long mismatches = 0;
     for (int degrees = -99; degrees <= 999; ++degrees) {
         for (int minutes = -9; minutes <= 99; ++minutes) {
             for (int seconds = -9; seconds <= 99; seconds += kGridStride) {
                 const std::string degreesText = std::to_string(degrees);
-                text1.type(degreesText);
-                text2.type(std::to_string(minutes));
-                text3.type(std::to_string(seconds));
-                const int writesBefore = text4.writeCount();
-                RunRefreshTick(fields, kCommaDecimal);
+                form.typeDms(degreesText, std::to_string(minutes), std::to_string(seconds));
+                const int writesBefore = form.text4.writeCount();
+                RunRefreshTick(form.fields, kCommaDecimal);
 
                 bool ok;
                 if (degrees < 181) {
                     // The exact angle in seconds, written at 15 digits and cut to 9.
                     const std::string full = test::ExactDegreesText(degrees * 3600 + minutes * 60 + seconds, ",");
-                    ok = text4.writeCount() == writesBefore + 1 && text4.text() == test::FirstCharacters(full, 9)
-                        && text1.text() == degreesText;
+                    ok = form.text4.writeCount() == writesBefore + 1
+                        && form.text4.text() == test::FirstCharacters(full, 9) && form.text1.text() == degreesText;
                 } else {
-                    ok = text4.writeCount() == writesBefore && text1.text() == "000";
+                    ok = form.text4.writeCount() == writesBefore && form.text1.text() == "000";
                 }
                 if (!ok && ++mismatches <= 5)
-                    ADD_FAILURE() << degrees << ' ' << minutes << ' ' << seconds << " -> " << text4.text();
+                    ADD_FAILURE() << degrees << ' ' << minutes << ' ' << seconds << " -> " << form.text4.text();
             }
         }
     }
