@@ -4,13 +4,13 @@
 #include "core/DDeci_to_DMS.h"
 #include "core/DegDMS_to_DegDeci.h"
 #include "core/conversion_failure.h"
+#include "tests/core/dms_text.h"
 #include "tests/core/exact_decimal.h"
 #include "app/field_defaults.h"
 #include "app/memory_form.h"
 #include "core/number_text.h"
 #include "app/refresh_cycle.h"
 
-#include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
@@ -61,39 +61,23 @@ void CheckNumberText(std::string_view text, const LocaleSeparators& separators)
     }
 }
 
-// A whole number read from the text, or nothing when the text is anything else.
-std::optional<long> WholeNumber(std::string_view text)
-{
-    long value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc {} || end != text.data() + text.size() || text.empty())
-        return std::nullopt;
-    return value;
-}
-
 // The DMS text has the shape " D° M' S\"", minutes and seconds are whole numbers 0..59, and
 // where the degrees fit the degrees field, the three pieces read back to the input within half
 // a second of arc.
 void CheckDmsText(const std::string& dms, std::string_view input, const LocaleSeparators& separators)
 {
-    constexpr std::string_view kDegreeSign = "\u00B0 ";
-    Check(dms.size() >= 8 && dms.front() == ' ' && dms.back() == '"');
-    const std::size_t degreeSign = dms.find(kDegreeSign);
-    const std::size_t apostrophe = dms.find("' ", degreeSign);
-    Check(degreeSign != std::string::npos && apostrophe != std::string::npos);
-    const std::string_view text(dms);
-    const std::string_view degreesPiece = text.substr(1, degreeSign - 1);
-    const std::size_t minutesStart = degreeSign + kDegreeSign.size();
-    const auto minutes = WholeNumber(text.substr(minutesStart, apostrophe - minutesStart));
-    const auto seconds = WholeNumber(text.substr(apostrophe + 2, text.size() - apostrophe - 3));
+    const std::optional<test::DmsPieces> pieces = test::SplitDmsText(dms);
+    Check(pieces.has_value());
+    const auto minutes = test::WholeNumber(pieces->minutes);
+    const auto seconds = test::WholeNumber(pieces->seconds);
     Check(minutes && *minutes >= 0 && *minutes <= 59);
     Check(seconds && *seconds >= 0 && *seconds <= 59);
 
     const std::optional<double> value = TryParseNumber(input, separators);
-    Check(value.has_value() != degreesPiece.empty());
+    Check(value.has_value() != pieces->degrees.empty());
     if (!value || !(std::abs(*value) < 32767))
         return;
-    const auto degrees = WholeNumber(degreesPiece);
+    const auto degrees = test::WholeNumber(pieces->degrees);
     Check(degrees.has_value());
     const double back = DegDMS_to_DegDeci::DMSToDeci(static_cast<std::int16_t>(*degrees),
                                                       static_cast<std::int16_t>(*minutes),

@@ -1,6 +1,7 @@
 // Properties over whole ranges of input, catching classes of faults rather than single cases.
 #include "core/DDeci_to_DMS.h"
 #include "core/DegDMS_to_DegDeci.h"
+#include "tests/core/dms_text.h"
 #include "tests/core/exact_decimal.h"
 #include "app/memory_form.h"
 #include "core/number_text.h"
@@ -10,6 +11,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdint>
+#include <optional>
 #include <string>
 
 namespace tarvola {
@@ -53,24 +56,6 @@ TEST(RefreshCycleProperty, EveryTypeableDegreesInputGivesTheExactCutDecimal)
     EXPECT_EQ(mismatches, 0);
 }
 
-// Splits " D° M' S\"" into its three pieces; false when the text has another shape.
-bool SplitDms(const std::string& text, int& degrees, int& minutes, int& seconds)
-{
-    const auto degreeSign = text.find("\u00B0 ");
-    const auto apostrophe = text.find("' ");
-    if (text.empty() || text.front() != ' ' || text.back() != '"' || degreeSign == std::string::npos
-        || apostrophe == std::string::npos)
-        return false;
-    try {
-        degrees = std::stoi(text.substr(1, degreeSign - 1));
-        minutes = std::stoi(text.substr(degreeSign + 3, apostrophe - degreeSign - 3));
-        seconds = std::stoi(text.substr(apostrophe + 2));
-    } catch (...) {
-        return false;
-    }
-    return true;
-}
-
 TEST(DeciToDMSProperty, PiecesStayInRangeAndReadBackWithinHalfASecond)
 {
     // About 1.2 seconds of arc (times the stride), never a whole number of them.
@@ -83,13 +68,17 @@ TEST(DeciToDMSProperty, PiecesStayInRangeAndReadBackWithinHalfASecond)
             break;
         const std::string input = NumberToText(value, kCommaDecimal);
         const std::string text = DDeci_to_DMS::DeciToDMS(LooseValue::Text(input), kCommaDecimal);
-        int degrees = 0, minutes = 0, seconds = 0;
-        bool ok = SplitDms(text, degrees, minutes, seconds) && minutes >= 0 && minutes <= 59 && seconds >= 0
-            && seconds <= 59;
+        std::optional<long> degrees, minutes, seconds;
+        if (const std::optional<test::DmsPieces> pieces = test::SplitDmsText(text)) {
+            degrees = test::WholeNumber(pieces->degrees);
+            minutes = test::WholeNumber(pieces->minutes);
+            seconds = test::WholeNumber(pieces->seconds);
+        }
+        bool ok = degrees && minutes && seconds && *minutes >= 0 && *minutes <= 59 && *seconds >= 0 && *seconds <= 59;
         if (ok) {
-            const double back = DegDMS_to_DegDeci::DMSToDeci(static_cast<std::int16_t>(degrees),
-                                                              static_cast<std::int16_t>(minutes),
-                                                              static_cast<std::int16_t>(seconds));
+            const double back = DegDMS_to_DegDeci::DMSToDeci(static_cast<std::int16_t>(*degrees),
+                                                              static_cast<std::int16_t>(*minutes),
+                                                              static_cast<std::int16_t>(*seconds));
             ok = std::abs(back - ParseNumber(input, kCommaDecimal)) <= kHalfSecond * (1 + 1e-9);
         }
         if (!ok && ++failures <= 5)
