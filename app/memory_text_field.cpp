@@ -3,13 +3,8 @@
 namespace tarvola {
 
 MemoryTextField::MemoryTextField(const FieldDefault& field)
-    : MemoryTextField(std::string(field.text), field.maxLength)
-{
-}
-
-MemoryTextField::MemoryTextField(std::string text, std::optional<int> maxLength)
-    : m_text(std::move(text))
-    , m_maxLength(maxLength)
+    : m_text(field.text)
+    , m_maxLength(field.maxLength)
 {
 }
 

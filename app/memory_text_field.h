@@ -5,6 +5,7 @@
 
 #include <optional>
 #include <string>
+#include <utility>
 
 namespace tarvola {
 
@@ -12,14 +13,15 @@ namespace tarvola {
 // length counts Unicode characters, as a line edit does for the texts the program writes.
 class MemoryTextField final : public TextField {
 public:
+    // A field holding its default text, with its maximum length.
     explicit MemoryTextField(const FieldDefault& field);
-    MemoryTextField(std::string text, std::optional<int> maxLength);
 
     [[nodiscard]] std::string text() const override { return m_text; }
     void write(std::string_view text) override;
 
     // Puts text in as a user would: whole, ignoring the length limit, without counting a write.
     void type(std::string text) { m_text = std::move(text); }
+    // How many times the text was written (not typed) since the field was made.
     [[nodiscard]] int writeCount() const { return m_writeCount; }
 
 private:

@@ -25,8 +25,8 @@ void RefreshDegreesSide(const RefreshFields& fields, const LocaleSeparators& sep
         fields.Text1.write(LocalDefaultText(kText1Default, separators));
         return;
     }
-    // Seconds first, then minutes, then degrees: the order the conversion has always used. Any
-    // of them not a 16-bit whole number leaves Text4 with its last value.
+    // Any of the three that is not a 16-bit whole number leaves Text4 with its last value. The
+    // reads change nothing, so their order does not matter.
     const auto seconds = TryToInteger16(fields.Text3.text(), separators);
     if (!seconds)
         return;

@@ -14,8 +14,8 @@ struct FontSpec {
     bool bold = false;
 };
 
-// The layouts were measured with the Windows dialog face of their day, which newer Windows
-// still ships; a desktop without it takes a face with the same metrics (the Qt front end).
+// The layouts are measured in the Windows dialog face, which Windows ships; a desktop without
+// it takes a face with the same metrics (the Qt front end).
 inline constexpr std::string_view kDialogFace = "Microsoft Sans Serif";
 
 inline constexpr FontSpec kDialogFont {kDialogFace, 8.25};   // both windows, frames and headers

@@ -1,8 +1,7 @@
 // Cost of the conversion core and of one refresh tick over in-memory fields.
 #include "core/DDeci_to_DMS.h"
 #include "core/DegDMS_to_DegDeci.h"
-#include "app/field_defaults.h"
-#include "app/memory_text_field.h"
+#include "app/memory_form.h"
 #include "core/number_text.h"
 #include "app/refresh_cycle.h"
 
@@ -53,12 +52,12 @@ BENCHMARK(BM_DeciToDMS);
 void RunTicks(benchmark::State& state, const char* degrees, const char* minutes, const char* seconds,
               const char* decimal)
 {
-    MemoryTextField text1 {degrees, 3}, text2 {minutes, 2}, text3 {seconds, 2};
-    MemoryTextField text4 {kText4Default}, text5 {decimal, 9}, text6 {kText6Default};
-    const RefreshFields fields {text1, text2, text3, text4, text5, text6};
+    MemoryForm form;
+    form.typeDms(degrees, minutes, seconds);
+    form.text5.type(decimal);
     for (auto _ : state)
-        RunRefreshTick(fields, kCommaDecimal);
-    benchmark::DoNotOptimize(text6.text());
+        RunRefreshTick(form.fields, kCommaDecimal);
+    benchmark::DoNotOptimize(form.text6.text());
 }
 
 // A typical tick: both sides convert, both results are written.

@@ -20,8 +20,9 @@ const LooseValue kSecondSign = LooseValue::Text("\"");
 
 std::string DeciToDMS(const LooseValue& value, const LocaleSeparators& separators)
 {
-    // Steps 1 and 2 fail together, exactly when the value is not a number; each working value
-    // is written by one step only, so a failed step leaves it Empty and the next step runs anyway.
+    // The degrees and the exact minutes fail together, exactly when the value is not a number;
+    // both then stay Empty, which counts as zero in the arithmetic below and joins as nothing:
+    // " ° 0' 0\"".
     LooseValue degrees;
     LooseValue minutesExact;
     if (const std::optional<double> number = TryNumericValue(value, separators)) {
@@ -50,8 +51,9 @@ std::string DeciToDMS(const LooseValue& value, const LocaleSeparators& separator
     }
 
     const LooseValue minutesPiece = LooseValue::Number(wholeMinutes);
-    const LooseValue secondsPiece = Add(LooseValue::Text(std::move(seconds)), kSecondSign, separators);
-    return Join({kLeadingBlank, degrees, kDegreeSign, minutesPiece, kMinuteSign, secondsPiece}, separators);
+    const LooseValue secondsPiece = LooseValue::Text(std::move(seconds));
+    return Join({kLeadingBlank, degrees, kDegreeSign, minutesPiece, kMinuteSign, secondsPiece, kSecondSign},
+                separators);
 }
 
 } // namespace tarvola::DDeci_to_DMS

@@ -14,13 +14,6 @@ std::optional<double> TryNumericValue(const LooseValue& value, const LocaleSepar
     return 0.0;
 }
 
-LooseValue Add(const LooseValue& a, const LooseValue& b, const LocaleSeparators& separators)
-{
-    if (a.text() && b.text())
-        return LooseValue::Text(*a.text() + *b.text());
-    return LooseValue::Number(NumericValue(a, separators) + NumericValue(b, separators));
-}
-
 std::string Join(std::initializer_list<std::reference_wrapper<const LooseValue>> pieces,
                  const LocaleSeparators& separators)
 {

@@ -20,7 +20,7 @@ public:
     [[nodiscard]] static LooseValue Number(double value) { return LooseValue(value); }
     [[nodiscard]] static LooseValue Text(std::string value) { return LooseValue(std::move(value)); }
 
-    [[nodiscard]] bool isEmpty() const { return std::holds_alternative<std::monostate>(m_value); }
+    // The Number or the Text held; null when the value holds something else.
     [[nodiscard]] const double* number() const { return std::get_if<double>(&m_value); }
     [[nodiscard]] const std::string* text() const { return std::get_if<std::string>(&m_value); }
 
@@ -61,10 +61,6 @@ private:
 {
     return LooseValue::Number(NumericValue(a, separators) * NumericValue(b, separators));
 }
-
-// Two Texts join into one Text; any other pair adds as Numbers.
-// Throws ConversionFailure when a Text operand of a numeric addition is not a number.
-[[nodiscard]] LooseValue Add(const LooseValue& a, const LooseValue& b, const LocaleSeparators& separators);
 
 // Joins the pieces in order: Text as it stands, a Number through NumberToText, Empty as nothing.
 // Never fails.

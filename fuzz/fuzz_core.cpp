@@ -4,13 +4,13 @@
 #include "core/DDeci_to_DMS.h"
 #include "core/DegDMS_to_DegDeci.h"
 #include "core/conversion_failure.h"
+#include "tests/core/dms_text.h"
 #include "tests/core/exact_decimal.h"
 #include "app/field_defaults.h"
-#include "app/memory_text_field.h"
+#include "app/memory_form.h"
 #include "core/number_text.h"
 #include "app/refresh_cycle.h"
 
-#include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
@@ -61,39 +61,23 @@ void CheckNumberText(std::string_view text, const LocaleSeparators& separators)
     }
 }
 
-// A whole number read from the text, or nothing when the text is anything else.
-std::optional<long> WholeNumber(std::string_view text)
-{
-    long value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc {} || end != text.data() + text.size() || text.empty())
-        return std::nullopt;
-    return value;
-}
-
 // The DMS text has the shape " D° M' S\"", minutes and seconds are whole numbers 0..59, and
 // where the degrees fit the degrees field, the three pieces read back to the input within half
 // a second of arc.
 void CheckDmsText(const std::string& dms, std::string_view input, const LocaleSeparators& separators)
 {
-    constexpr std::string_view kDegreeSign = "\u00B0 ";
-    Check(dms.size() >= 8 && dms.front() == ' ' && dms.back() == '"');
-    const std::size_t degreeSign = dms.find(kDegreeSign);
-    const std::size_t apostrophe = dms.find("' ", degreeSign);
-    Check(degreeSign != std::string::npos && apostrophe != std::string::npos);
-    const std::string_view text(dms);
-    const std::string_view degreesPiece = text.substr(1, degreeSign - 1);
-    const std::size_t minutesStart = degreeSign + kDegreeSign.size();
-    const auto minutes = WholeNumber(text.substr(minutesStart, apostrophe - minutesStart));
-    const auto seconds = WholeNumber(text.substr(apostrophe + 2, text.size() - apostrophe - 3));
+    const std::optional<test::DmsPieces> pieces = test::SplitDmsText(dms);
+    Check(pieces.has_value());
+    const auto minutes = test::WholeNumber(pieces->minutes);
+    const auto seconds = test::WholeNumber(pieces->seconds);
     Check(minutes && *minutes >= 0 && *minutes <= 59);
     Check(seconds && *seconds >= 0 && *seconds <= 59);
 
     const std::optional<double> value = TryParseNumber(input, separators);
-    Check(value.has_value() != degreesPiece.empty());
+    Check(value.has_value() != pieces->degrees.empty());
     if (!value || !(std::abs(*value) < 32767))
         return;
-    const auto degrees = WholeNumber(degreesPiece);
+    const auto degrees = test::WholeNumber(pieces->degrees);
     Check(degrees.has_value());
     const double back = DegDMS_to_DegDeci::DMSToDeci(static_cast<std::int16_t>(*degrees),
                                                       static_cast<std::int16_t>(*minutes),
@@ -115,38 +99,35 @@ std::optional<std::int64_t> WholeInput(const std::string& text, const LocaleSepa
 // or the field keeps its text; an input past its bound comes back as a default that reads as zero.
 void CheckTick(const std::vector<std::string>& texts, const LocaleSeparators& separators)
 {
-    MemoryTextField text1 {kText1Default}, text2 {kText2Default}, text3 {kText3Default};
-    MemoryTextField text4 {kText4Default}, text5 {kText5Default}, text6 {kText6Default};
-    text1.type(texts[0]);
-    text2.type(texts[1]);
-    text3.type(texts[2]);
-    text5.type(texts[3]);
-    RunRefreshTick({text1, text2, text3, text4, text5, text6}, separators);
+    MemoryForm form;
+    form.typeDms(texts[0], texts[1], texts[2]);
+    form.text5.type(texts[3]);
+    RunRefreshTick(form.fields, separators);
 
     const std::optional<double> degreesValue = TryParseNumber(texts[0], separators);
     const auto degrees = WholeInput(texts[0], separators), minutes = WholeInput(texts[1], separators);
     const auto seconds = WholeInput(texts[2], separators);
     if (degreesValue && *degreesValue >= 181) {
-        Check(text1.text() == kText1Default.text && text4.text() == kText4Default.text);
+        Check(form.text1.text() == kText1Default.text && form.text4.text() == kText4Default.text);
     } else if (degrees && minutes && seconds) {
         const std::string exact = test::ExactDegreesText(*degrees * 3600 + *minutes * 60 + *seconds, separators.decimal);
-        Check(text1.text() == texts[0] && text4.text() == test::FirstCharacters(exact, 9));
+        Check(form.text1.text() == texts[0] && form.text4.text() == test::FirstCharacters(exact, 9));
     } else {
-        Check(text1.text() == texts[0] && text4.text() == kText4Default.text);
+        Check(form.text1.text() == texts[0] && form.text4.text() == kText4Default.text);
     }
 
     const std::optional<double> decimalValue = TryParseNumber(texts[3], separators);
     if (decimalValue && *decimalValue >= 180.00001) {
         // Reset to nine characters that read as zero: "000", a separator, "00000".
-        const std::string reset = text5.text();
+        const std::string reset = form.text5.text();
         Check(TryParseNumber(reset, separators) == 0.0 && reset.starts_with("000") && reset.ends_with("00000")
               && (reset.size() == 9 || reset.substr(3, reset.size() - 8) == separators.decimal));
-        Check(text6.text() == kText6Default.text);
+        Check(form.text6.text() == kText6Default.text);
     } else {
-        Check(text5.text() == texts[3]);
-        CheckDmsText(text6.text(), texts[3], separators);
+        Check(form.text5.text() == texts[3]);
+        CheckDmsText(form.text6.text(), texts[3], separators);
         if (!decimalValue)
-            Check(text6.text() == " \u00B0 0' 0\"");
+            Check(form.text6.text() == " \u00B0 0' 0\"");
     }
 }
 

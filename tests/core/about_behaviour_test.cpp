@@ -2,11 +2,13 @@
 #include "app/about_behaviour.h"
 #include "app/about_layout.h"
 #include "app/about_lifetime.h"
+#include "app/click_rule.h"
 #include "tests/core/recording_about_view.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstddef>
 #include <memory>
 #include <tuple>
 #include <vector>
@@ -103,6 +105,70 @@ TEST(AboutLayout, FindsTheControlThatTakesThePointer)
     };
     for (const auto& [x, y, control] : cases)
         EXPECT_EQ(AboutControlAt(x, y), control) << x << ',' << y;
+}
+
+TEST(AboutLayout, EveryControlHasOnePlaceAndTheWindowItselfIsTheClientArea)
+{
+    // The controls are numbered from Background to Label5. A control missing from the table
+    // would silently take the whole window; a second row for one would never be read.
+    for (int number = 0; number <= static_cast<int>(AboutControl::Label5); ++number) {
+        const auto control = static_cast<AboutControl>(number);
+        SCOPED_TRACE(number);
+        const auto rows = std::count_if(kAboutLayout.begin(), kAboutLayout.end(),
+                                         [&](const AboutPlace& place) { return place.control == control; });
+        const AboutPlace& place = PlaceOf(control);
+        EXPECT_EQ(place.control, control);
+        if (control == AboutControl::Background) {
+            EXPECT_EQ(rows, 0);
+            EXPECT_EQ(PlaceIn(kAboutLayout, control), nullptr);
+            EXPECT_EQ(place.rect, kAboutClient);
+            EXPECT_EQ(WindowRectOf(control), kAboutClient);
+        } else {
+            EXPECT_EQ(rows, 1);
+            EXPECT_EQ(PlaceIn(kAboutLayout, control), &place);
+            // Frames sit on the window itself, never inside another frame.
+            EXPECT_EQ(PlaceOf(place.container).container, AboutControl::Background);
+        }
+    }
+    EXPECT_EQ(kAboutLayout.size(), static_cast<std::size_t>(AboutControl::Label5));
+}
+
+TEST(ClickRule, ClicksOnlyWhenPressAndReleaseMeetOverOneControl)
+{
+    enum class Event { Press, DoubleClick, Release };
+    struct Step {
+        Event event;
+        AboutControl over;
+        AboutControl clicked = AboutControl::Background; // what a release gives
+    };
+    struct Case {
+        const char* name;
+        std::vector<Step> steps;
+    };
+    using enum AboutControl;
+    const std::vector<Case> cases = {
+        {"press and release over one control", {{Event::Press, Label1}, {Event::Release, Label1, Label1}}},
+        {"released over another control", {{Event::Press, Label1}, {Event::Release, Label2, Background}}},
+        {"released outside any control", {{Event::Press, Command1}, {Event::Release, Background, Background}}},
+        {"a double-click clicks once",
+         {{Event::Press, Mail}, {Event::Release, Mail, Mail}, {Event::DoubleClick, Mail},
+          {Event::Release, Mail, Background}}},
+        {"a release without a press", {{Event::Release, PictureDon, Background}}},
+        {"a press counts for one release only",
+         {{Event::Press, PictureDon}, {Event::Release, PictureDon, PictureDon},
+          {Event::Release, PictureDon, Background}}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ClickRule rule;
+        for (const Step& step : c.steps) {
+            switch (step.event) {
+            case Event::Press: rule.pressed(step.over); break;
+            case Event::DoubleClick: rule.doubleClicked(); break;
+            case Event::Release: EXPECT_EQ(rule.released(step.over), step.clicked); break;
+            }
+        }
+    }
 }
 
 class CountingWindow final : public AboutWindow {

@@ -1,9 +1,9 @@
 // Properties over whole ranges of input, catching classes of faults rather than single cases.
 #include "core/DDeci_to_DMS.h"
 #include "core/DegDMS_to_DegDeci.h"
+#include "tests/core/dms_text.h"
 #include "tests/core/exact_decimal.h"
-#include "app/field_defaults.h"
-#include "app/memory_text_field.h"
+#include "app/memory_form.h"
 #include "core/number_text.h"
 #include "app/refresh_cycle.h"
 #include "tests/core/test_locales.h"
@@ -11,6 +11,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdint>
+#include <optional>
 #include <string>
 
 namespace tarvola {
@@ -26,54 +28,32 @@ constexpr int kGridStride = TARVOLA_PROPERTY_GRID_STRIDE;
 
 TEST(RefreshCycleProperty, EveryTypeableDegreesInputGivesTheExactCutDecimal)
 {
-    MemoryTextField text1 {kText1Default}, text2 {kText2Default}, text3 {kText3Default};
-    MemoryTextField text4 {kText4Default}, text5 {kText5Default}, text6 {kText6Default};
-    const RefreshFields fields {text1, text2, text3, text4, text5, text6};
+    MemoryForm form;
 
     long mismatches = 0;
     for (int degrees = -99; degrees <= 999; ++degrees) {
         for (int minutes = -9; minutes <= 99; ++minutes) {
             for (int seconds = -9; seconds <= 99; seconds += kGridStride) {
                 const std::string degreesText = std::to_string(degrees);
-                text1.type(degreesText);
-                text2.type(std::to_string(minutes));
-                text3.type(std::to_string(seconds));
-                const int writesBefore = text4.writeCount();
-                RunRefreshTick(fields, kCommaDecimal);
+                form.typeDms(degreesText, std::to_string(minutes), std::to_string(seconds));
+                const int writesBefore = form.text4.writeCount();
+                RunRefreshTick(form.fields, kCommaDecimal);
 
                 bool ok;
                 if (degrees < 181) {
                     // The exact angle in seconds, written at 15 digits and cut to 9.
                     const std::string full = test::ExactDegreesText(degrees * 3600 + minutes * 60 + seconds, ",");
-                    ok = text4.writeCount() == writesBefore + 1 && text4.text() == test::FirstCharacters(full, 9)
-                        && text1.text() == degreesText;
+                    ok = form.text4.writeCount() == writesBefore + 1
+                        && form.text4.text() == test::FirstCharacters(full, 9) && form.text1.text() == degreesText;
                 } else {
-                    ok = text4.writeCount() == writesBefore && text1.text() == "000";
+                    ok = form.text4.writeCount() == writesBefore && form.text1.text() == "000";
                 }
                 if (!ok && ++mismatches <= 5)
-                    ADD_FAILURE() << degrees << ' ' << minutes << ' ' << seconds << " -> " << text4.text();
+                    ADD_FAILURE() << degrees << ' ' << minutes << ' ' << seconds << " -> " << form.text4.text();
             }
         }
     }
     EXPECT_EQ(mismatches, 0);
-}
-
-// Splits " D° M' S\"" into its three pieces; false when the text has another shape.
-bool SplitDms(const std::string& text, int& degrees, int& minutes, int& seconds)
-{
-    const auto degreeSign = text.find("\u00B0 ");
-    const auto apostrophe = text.find("' ");
-    if (text.empty() || text.front() != ' ' || text.back() != '"' || degreeSign == std::string::npos
-        || apostrophe == std::string::npos)
-        return false;
-    try {
-        degrees = std::stoi(text.substr(1, degreeSign - 1));
-        minutes = std::stoi(text.substr(degreeSign + 3, apostrophe - degreeSign - 3));
-        seconds = std::stoi(text.substr(apostrophe + 2));
-    } catch (...) {
-        return false;
-    }
-    return true;
 }
 
 TEST(DeciToDMSProperty, PiecesStayInRangeAndReadBackWithinHalfASecond)
@@ -88,13 +68,17 @@ TEST(DeciToDMSProperty, PiecesStayInRangeAndReadBackWithinHalfASecond)
             break;
         const std::string input = NumberToText(value, kCommaDecimal);
         const std::string text = DDeci_to_DMS::DeciToDMS(LooseValue::Text(input), kCommaDecimal);
-        int degrees = 0, minutes = 0, seconds = 0;
-        bool ok = SplitDms(text, degrees, minutes, seconds) && minutes >= 0 && minutes <= 59 && seconds >= 0
-            && seconds <= 59;
+        std::optional<long> degrees, minutes, seconds;
+        if (const std::optional<test::DmsPieces> pieces = test::SplitDmsText(text)) {
+            degrees = test::WholeNumber(pieces->degrees);
+            minutes = test::WholeNumber(pieces->minutes);
+            seconds = test::WholeNumber(pieces->seconds);
+        }
+        bool ok = degrees && minutes && seconds && *minutes >= 0 && *minutes <= 59 && *seconds >= 0 && *seconds <= 59;
         if (ok) {
-            const double back = DegDMS_to_DegDeci::DMSToDeci(static_cast<std::int16_t>(degrees),
-                                                              static_cast<std::int16_t>(minutes),
-                                                              static_cast<std::int16_t>(seconds));
+            const double back = DegDMS_to_DegDeci::DMSToDeci(static_cast<std::int16_t>(*degrees),
+                                                              static_cast<std::int16_t>(*minutes),
+                                                              static_cast<std::int16_t>(*seconds));
             ok = std::abs(back - ParseNumber(input, kCommaDecimal)) <= kHalfSecond * (1 + 1e-9);
         }
         if (!ok && ++failures <= 5)

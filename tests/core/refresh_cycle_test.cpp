@@ -1,5 +1,4 @@
-#include "app/field_defaults.h"
-#include "app/memory_text_field.h"
+#include "app/memory_form.h"
 #include "app/refresh_cycle.h"
 #include "tests/core/test_locales.h"
 
@@ -14,24 +13,11 @@ namespace {
 const std::string kNonNumericDms = " \u00B0 0' 0\"";
 
 // The six fields of a freshly opened window, in memory.
-class RefreshCycle : public testing::Test {
+class RefreshCycle : public testing::Test, protected MemoryForm {
 protected:
-    MemoryTextField text1 {kText1Default};
-    MemoryTextField text2 {kText2Default};
-    MemoryTextField text3 {kText3Default};
-    MemoryTextField text4 {kText4Default};
-    MemoryTextField text5 {kText5Default};
-    MemoryTextField text6 {kText6Default};
-    RefreshFields fields {text1, text2, text3, text4, text5, text6};
     LocaleSeparators separators = test::kCommaDecimal;
 
     void tick() { RunRefreshTick(fields, separators); }
-    void typeDms(std::string degrees, std::string minutes, std::string seconds)
-    {
-        text1.type(std::move(degrees));
-        text2.type(std::move(minutes));
-        text3.type(std::move(seconds));
-    }
 };
 
 TEST_F(RefreshCycle, FirstTickOverTheDefaultsShowsZeroOnBothSides)

@@ -1,5 +1,4 @@
-#include "app/field_defaults.h"
-#include "app/memory_text_field.h"
+#include "app/memory_form.h"
 #include "qt/refresh_timer.h"
 #include "tests/core/test_locales.h"
 
@@ -13,12 +12,9 @@
 namespace tarvola {
 namespace {
 
-class RefreshTimerTest : public testing::Test {
+// The six fields of a freshly opened window, in memory, under the timer.
+class RefreshTimerTest : public testing::Test, protected MemoryForm {
 protected:
-    MemoryTextField text1 {kText1Default}, text2 {kText2Default}, text3 {kText3Default};
-    MemoryTextField text4 {kText4Default}, text5 {kText5Default}, text6 {kText6Default};
-    RefreshFields fields {text1, text2, text3, text4, text5, text6};
-
     // Processes events until the condition holds or 2 s more have passed on the clock; returns
     // the clock's time when it stopped.
     template <typename Condition>
@@ -34,9 +30,7 @@ protected:
 TEST_F(RefreshTimerTest, FirstTickComesAfterOneIntervalAndTheNextOnesFollow)
 {
     RefreshTimer timer(fields, [] { return test::kCommaDecimal; });
-    text1.type("45");
-    text2.type("30");
-    text3.type("45");
+    typeDms("45", "30", "45");
     // The clock starts before the timer: a stall anywhere can only make the time seen longer,
     // never shorter than the interval the timer guarantees. No upper bound: a busy machine may
     // hold any tick back: what bounds the time between ticks from above is what the timer was
