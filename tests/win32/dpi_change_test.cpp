@@ -8,6 +8,7 @@
 //   dpi_change_test.exe UNUSED dpichange LINK_LOG ...
 // Prints one line per failure and a closing "N passed, N failed".
 #include "win32/about.h"
+#include "win32/about_controller.h"
 #include "win32/form_tarvola.h"
 #include "win32/resource_ids.h"
 
@@ -421,11 +422,11 @@ void Run(const std::wstring& log)
     InitCommonControlsEx(&controls);
     Require(win32::FormTarvola::Register(instance) && win32::About::Register(instance),
             "the window classes register");
-    HWND mainWindow = nullptr;
-    AboutLifetime about([&] { return win32::About::Create(instance, mainWindow, about); });
+    win32::AboutController about(instance);
     win32::FormTarvola window(instance, about);
-    g_main = mainWindow = window.handle();
+    g_main = window.handle();
     Require(g_main != nullptr, "the main window is made");
+    about.setOwner(g_main);
     // Under Wine each window has the system's resolution: the prefix's LogPixels, 96 unless a
     // GUI driver run was cut short.
     Require(GetDpiForWindow(g_main) == 96, "the main window starts at 96 DPI");
