@@ -29,6 +29,7 @@ public:
 
     // Registers the window classes; once per process.
     static bool Register(HINSTANCE instance);
+    // The window, for the dialog keyboard of the message loop.
     [[nodiscard]] HWND handle() const { return m_window; }
 
     // AboutWindow

@@ -16,6 +16,7 @@ public:
     RefreshTimer(const RefreshTimer&) = delete;
     RefreshTimer& operator=(const RefreshTimer&) = delete;
 
+    // Starts the ticks; a timer Windows refuses leaves it stopped.
     void start();
     // Stops the ticks; harmless when stopped, or when the window is gone.
     void stop();
