@@ -1,13 +1,14 @@
 #include "win32/about.h"
 
 #include "app/accessible_names.h"
-#include "app/colour_contrast.h"
-#include "app/window_colours.h"
-#include "win32/resource_ids.h"
-#include "win32/window_support.h"
+#include "app/window_fonts.h"
+#include "app/window_texts.h"
+#include "win32/open_link.h"
+#include "win32/picture_control.h"
+#include "win32/readable_colour.h"
 #include "win32/wide_text.h"
-
-#include <shellapi.h>
+#include "win32/window_placement.h"
+#include "win32/window_procedure.h"
 
 #include <utility>
 
@@ -15,101 +16,16 @@ namespace tarvola::win32 {
 
 namespace {
 
-constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU; // fixed, close box only
-constexpr DWORD kExStyle = WS_EX_TOOLWINDOW | WS_EX_CONTROLPARENT;
-constexpr const wchar_t* kPictureClassName = L"TarvolaPicture";
-constexpr UINT kPictureKeyMessage = WM_APP + 1; // wParam: the picture, lParam: 1 when auto-repeated
-constexpr int kCommand1Id = 3;                  // not IDOK: OK is neither default nor cancel button
-constexpr const wchar_t* kClassicFace = L"Microsoft Sans Serif";
+constexpr FrameStyle kFrame {WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU, WS_EX_TOOLWINDOW | WS_EX_CONTROLPARENT,
+                             false}; // fixed, close box only
+constexpr int kCommand1Id = 3;       // not IDOK: OK is neither default nor cancel button
 
 std::size_t Index(AboutControl control)
 {
     return static_cast<std::size_t>(control);
 }
 
-// The links' colour on the window's colour: a high-contrast theme's own hyperlink colour (its
-// text colour where that one would not read), else the classic green, darker or lighter until
-// it reads.
-COLORREF LinkColour()
-{
-    const COLORREF face = GetSysColor(COLOR_BTNFACE);
-    const auto rgb = [](COLORREF c) { return Rgb {GetRValue(c), GetGValue(c), GetBValue(c)}; };
-    HIGHCONTRASTW theme {};
-    theme.cbSize = sizeof theme;
-    if (SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof theme, &theme, 0) && (theme.dwFlags & HCF_HIGHCONTRASTON)) {
-        const COLORREF link = GetSysColor(COLOR_HOTLIGHT);
-        return ContrastRatio(rgb(link), rgb(face)) >= kReadableContrast ? link : GetSysColor(COLOR_BTNTEXT);
-    }
-    const Rgb readable = ReadableOn(kLinkColour, rgb(face));
-    return RGB(readable.red, readable.green, readable.blue);
-}
-
-// A picture: an icon or a bitmap, and a focus rectangle when focused (the donation picture and
-// the icon are in the tab order); it leaves the mouse to the window. A bitmap fills the whole
-// picture, which is as large as its place in the layout: pixel by pixel when that is a whole
-// multiple of the bitmap, smoothed otherwise. An icon keeps its own size, from the top left,
-// and is cut where the picture ends.
-void PaintPicture(HWND picture)
-{
-    PAINTSTRUCT paint;
-    HDC dc = BeginPaint(picture, &paint);
-    RECT client;
-    GetClientRect(picture, &client);
-    FillRect(dc, &client, GetSysColorBrush(COLOR_BTNFACE));
-    const auto image = reinterpret_cast<HANDLE>(GetWindowLongPtrW(picture, GWLP_USERDATA));
-    if (GetObjectType(image) == OBJ_BITMAP) {
-        BITMAP info {};
-        GetObjectW(image, sizeof info, &info);
-        const bool whole = info.bmWidth > 0 && info.bmHeight > 0 && client.right % info.bmWidth == 0
-            && client.bottom % info.bmHeight == 0 && client.right / info.bmWidth == client.bottom / info.bmHeight;
-        SetStretchBltMode(dc, whole ? COLORONCOLOR : HALFTONE);
-        SetBrushOrgEx(dc, 0, 0, nullptr);
-        HDC source = CreateCompatibleDC(dc);
-        HGDIOBJ previous = SelectObject(source, image);
-        StretchBlt(dc, 0, 0, client.right, client.bottom, source, 0, 0, info.bmWidth, info.bmHeight, SRCCOPY);
-        SelectObject(source, previous);
-        DeleteDC(source);
-    } else if (image) {
-        DrawIconEx(dc, 0, 0, static_cast<HICON>(image), 0, 0, 0, nullptr, DI_NORMAL);
-    }
-    if (GetFocus() == picture)
-        DrawFocusRect(dc, &client);
-    EndPaint(picture, &paint);
-}
-
 } // namespace
-
-LRESULT CALLBACK About::PictureProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    switch (message) {
-    case WM_NCHITTEST:
-        return HTTRANSPARENT;
-    case WM_PAINT:
-        PaintPicture(window);
-        return 0;
-    case WM_SETFOCUS:
-    case WM_KILLFOCUS:
-        InvalidateRect(window, nullptr, TRUE);
-        return 0;
-    case WM_GETDLGCODE: {
-        // Space and Enter are the picture's own; Tab still moves on.
-        const auto* key = reinterpret_cast<const MSG*>(lParam);
-        if (key && key->message == WM_KEYDOWN && (key->wParam == VK_SPACE || key->wParam == VK_RETURN))
-            return DLGC_WANTMESSAGE;
-        return 0;
-    }
-    case WM_KEYDOWN:
-        if (wParam == VK_SPACE || wParam == VK_RETURN) {
-            const bool repeated = (lParam & (1 << 30)) != 0;
-            SendMessageW(GetParent(window), kPictureKeyMessage, reinterpret_cast<WPARAM>(window), repeated ? 1 : 0);
-            return 0;
-        }
-        break;
-    default:
-        break;
-    }
-    return DefWindowProcW(window, message, wParam, lParam);
-}
 
 bool About::Register(HINSTANCE instance)
 {
@@ -121,41 +37,25 @@ bool About::Register(HINSTANCE instance)
     about.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     about.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     about.lpszClassName = kClassName;
-
-    WNDCLASSEXW picture {};
-    picture.cbSize = sizeof picture;
-    picture.lpfnWndProc = PictureProcedure;
-    picture.hInstance = instance;
-    picture.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    picture.lpszClassName = kPictureClassName;
-    return RegisterClassExW(&about) && RegisterClassExW(&picture);
+    return RegisterClassExW(&about) && PictureControl::Register(instance);
 }
 
 About::About(HINSTANCE instance, HWND owner, AboutLifetime& lifetime)
     : m_instance(instance)
     , m_lifetime(lifetime)
+    , m_artwork(instance)
 {
-    // The bitmaps as drawn, at their own size and at twice it; the icons are loaded at each
-    // resolution's size (layOut).
-    for (int scale : {0, 1}) {
-        m_donation[scale] = static_cast<HBITMAP>(
-            LoadImageW(instance, MAKEINTRESOURCEW(scale ? IDB_DONATION_2X : IDB_DONATION), IMAGE_BITMAP, 0, 0, 0));
-        m_banner[scale] = static_cast<HBITMAP>(
-            LoadImageW(instance, MAKEINTRESOURCEW(scale ? IDB_BANNER_2X : IDB_BANNER), IMAGE_BITMAP, 0, 0, 0));
-    }
-    // LoadImage with no size keeps the cursor's own 32 x 32 and its hot spot (5, 0) at any DPI.
-    m_hand = static_cast<HCURSOR>(LoadImageW(instance, MAKEINTRESOURCEW(IDC_HAND_CURSOR), IMAGE_CURSOR, 0, 0, 0));
-
     // The system's default place needs an overlapped window, with x and y both CW_USEDEFAULT.
     m_creating = true;
-    m_window = CreateWindowExW(kExStyle, kClassName, kCaption, kStyle, CW_USEDEFAULT, CW_USEDEFAULT, 100, 100, owner,
-                               nullptr, instance, this);
+    m_window = CreateWindowExW(kFrame.exStyle, kClassName, Widen(kAboutCaption).c_str(), kFrame.style, CW_USEDEFAULT,
+                               CW_USEDEFAULT, 100, 100, owner, nullptr, instance, this);
     m_creating = false;
     if (!m_window)
         return;
     createControls();
-    m_dpi = static_cast<int>(GetDpiForWindow(m_window));
-    layOut(m_dpi);
+    const int dpi = static_cast<int>(GetDpiForWindow(m_window));
+    ResizeFrame(m_window, FrameSize(kFrame, kAboutClient, dpi));
+    layOut(dpi);
 }
 
 About* About::Create(HINSTANCE instance, HWND owner, AboutLifetime& lifetime)
@@ -167,39 +67,26 @@ About* About::Create(HINSTANCE instance, HWND owner, AboutLifetime& lifetime)
     return nullptr;
 }
 
-About::~About()
-{
-    for (HGDIOBJ object : {static_cast<HGDIOBJ>(m_donation[0]), static_cast<HGDIOBJ>(m_donation[1]),
-                           static_cast<HGDIOBJ>(m_banner[0]), static_cast<HGDIOBJ>(m_banner[1])})
-        if (object)
-            DeleteObject(object);
-    for (HICON icon : {m_icon, m_mailIcon})
-        if (icon)
-            DestroyIcon(icon);
-    if (m_hand)
-        DestroyCursor(m_hand);
-}
-
 void About::createControls()
 {
     constexpr DWORD kChild = WS_CHILD | WS_VISIBLE;
-    const auto make = [&](AboutControl name, const wchar_t* windowClass, const std::wstring& text, DWORD style,
+    const auto make = [&](AboutControl name, const wchar_t* windowClass, std::string_view text, DWORD style,
                           int id = 0) {
-        m_controls[Index(name)] = CreateWindowExW(0, windowClass, text.c_str(), kChild | style, 0, 0, 0, 0, m_window,
-                                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), m_instance,
-                                                  nullptr);
+        m_controls[Index(name)] = CreateWindowExW(0, windowClass, Widen(text).c_str(), kChild | style, 0, 0, 0, 0,
+                                                  m_window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                                                  m_instance, nullptr);
     };
     // Creation order is tab order: OK, the donation picture, the icon.
-    make(AboutControl::Command1, L"BUTTON", L"OK", WS_TABSTOP | BS_PUSHBUTTON, kCommand1Id);
+    make(AboutControl::Command1, L"BUTTON", kOkText, WS_TABSTOP | BS_PUSHBUTTON, kCommand1Id);
     // The pictures draw no text: theirs is the name screen readers give them.
-    make(AboutControl::PictureDon, kPictureClassName, Widen(kDonationPictureName), WS_TABSTOP);
-    make(AboutControl::Picture1, kPictureClassName, Widen(kProgramIconName), WS_TABSTOP);
-    make(AboutControl::Image2, kPictureClassName, L"", 0); // pictures are given at each resolution (layOut)
-    make(AboutControl::Label2, L"STATIC", Widen(SiteAddressText()), SS_LEFT);
-    make(AboutControl::Image1, kPictureClassName, L"", 0);
-    make(AboutControl::Label1, L"STATIC", Widen(kShownMailAddress), SS_LEFT);
-    make(AboutControl::Label3, L"STATIC", L"Tarvola", SS_CENTER);
-    make(AboutControl::Label5, L"STATIC", L"v 1.1", SS_CENTER);
+    make(AboutControl::PictureDon, PictureControl::kClassName, kDonationPictureName, WS_TABSTOP);
+    make(AboutControl::Picture1, PictureControl::kClassName, kProgramIconName, WS_TABSTOP);
+    make(AboutControl::Image2, PictureControl::kClassName, {}, 0); // pictures are given at each resolution (layOut)
+    make(AboutControl::Label2, L"STATIC", SiteAddressText(), SS_LEFT);
+    make(AboutControl::Image1, PictureControl::kClassName, {}, 0);
+    make(AboutControl::Label1, L"STATIC", kShownMailAddress, SS_LEFT);
+    make(AboutControl::Label3, L"STATIC", kAboutTitle, SS_CENTER);
+    make(AboutControl::Label5, L"STATIC", kAboutVersion, SS_CENTER);
 }
 
 void About::layOut(int dpi)
@@ -207,10 +94,10 @@ void About::layOut(int dpi)
     m_dpi = dpi;
     // The controls take the new fonts before the old ones are deleted: none ever holds a
     // deleted font.
-    WindowFont dialogFont(kClassicFace, 8.25, dpi);
-    WindowFont underlinedFont(kClassicFace, 8.25, dpi, false, true);
-    WindowFont titleFont(L"Arial", 14.25, dpi);
-    WindowFont versionFont(L"Arial", 11.25, dpi, true);
+    WindowFont dialogFont(kDialogFont, dpi);
+    WindowFont underlinedFont(kDialogFont, dpi, true);
+    WindowFont titleFont(kTitleFont, dpi);
+    WindowFont versionFont(kVersionFont, dpi);
     SetControlFont(control(AboutControl::Command1), dialogFont);
     SetControlFont(control(AboutControl::Label1), m_underlined[0] ? underlinedFont : dialogFont);
     SetControlFont(control(AboutControl::Label2), m_underlined[1] ? underlinedFont : dialogFont);
@@ -222,17 +109,11 @@ void About::layOut(int dpi)
     m_versionFont = std::move(versionFont);
     givePictures(dpi);
 
-    RECT frame {0, 0, TwipsToPixels(kAboutClient.width, dpi), TwipsToPixels(kAboutClient.height, dpi)};
-    AdjustWindowRectExForDpi(&frame, kStyle, FALSE, kExStyle, static_cast<UINT>(dpi));
-    SetWindowPos(m_window, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-
     for (const AboutPlace& place : kAboutLayout) {
-        const Rect rect = WindowRectOf(place.control);
         HWND window = control(place.control);
         if (!window)
             continue; // the two frames have no window of their own
-        Rect box = PixelsOf(rect, dpi);
+        Rect box = PixelsOf(WindowRectOf(place.control), dpi);
         // A text too wide for its place (font sizes round up faster than places scale) gets
         // the room it needs, on one line; a centred one on both sides.
         const WindowFont* textFont = place.control == AboutControl::Label3 ? &m_titleFont
@@ -253,24 +134,13 @@ void About::layOut(int dpi)
 
 void About::givePictures(int dpi)
 {
-    // The bitmaps from their drawing nearest in size: at twice the size past 1.41 (the square
-    // root of 2) times 96 DPI. The icons at their own size, 48 and 32 pixels at 96 DPI, which
-    // Windows makes from the nearest of their images.
-    const int scale = dpi * dpi > 2 * 96 * 96 ? 1 : 0;
-    SetWindowLongPtrW(control(AboutControl::PictureDon), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(m_donation[scale]));
-    SetWindowLongPtrW(control(AboutControl::Image2), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(m_banner[scale]));
-    const int iconSize = MulDiv(48, dpi, 96), mailSize = MulDiv(32, dpi, 96);
-    HICON icon = static_cast<HICON>(LoadImageW(m_instance, MAKEINTRESOURCEW(IDI_ICON1), IMAGE_ICON, iconSize, iconSize, 0));
-    HICON mail = static_cast<HICON>(LoadImageW(m_instance, MAKEINTRESOURCEW(IDI_MAIL), IMAGE_ICON, mailSize, mailSize, 0));
-    SetWindowLongPtrW(control(AboutControl::Picture1), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(icon));
-    SetWindowLongPtrW(control(AboutControl::Image1), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(mail));
-    for (HICON old : {m_icon, m_mailIcon})
-        if (old)
-            DestroyIcon(old);
-    m_icon = icon;
-    m_mailIcon = mail;
-    for (AboutControl picture : {AboutControl::PictureDon, AboutControl::Picture1, AboutControl::Image2, AboutControl::Image1})
-        InvalidateRect(control(picture), nullptr, TRUE);
+    // The artwork frees the icons of the resolution before: every picture takes its new one
+    // here, before anything paints.
+    m_artwork.useDpi(dpi);
+    PictureControl::SetImage(control(AboutControl::PictureDon), m_artwork.donation());
+    PictureControl::SetImage(control(AboutControl::Image2), m_artwork.banner());
+    PictureControl::SetImage(control(AboutControl::Picture1), m_artwork.icon());
+    PictureControl::SetImage(control(AboutControl::Image1), m_artwork.mailIcon());
 }
 
 void About::present()
@@ -299,10 +169,7 @@ void About::setUnderlined(AboutLabel label, bool underlined)
 
 void About::openLink(const Link& link)
 {
-    // The shell takes the verb and the target in the system's code page; both are ASCII. Its
-    // answer is not used: with or without a handler, nothing changes here.
-    ShellExecuteA(m_window, link.verb.c_str(), link.target.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
-    [[maybe_unused]] const DWORD lastError = GetLastError(); // captured, never read
+    OpenLink(m_window, link);
 }
 
 AboutControl About::controlAt(LPARAM clientPoint) const
@@ -329,7 +196,12 @@ LRESULT CALLBACK About::Procedure(HWND window, UINT message, WPARAM wParam, LPAR
             delete self;
         return result;
     }
-    return self->handle(window, message, wParam, lParam);
+    // Nothing may escape into Windows: a message whose handling fails gets the default handling.
+    try {
+        return self->handle(window, message, wParam, lParam);
+    } catch (...) {
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
 }
 
 LRESULT About::handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
@@ -339,18 +211,17 @@ LRESULT About::handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
         m_behaviour.pointerMoved(controlAt(lParam));
         return 0;
     case WM_LBUTTONDOWN:
-        m_pressed = controlAt(lParam);
+        m_clickRule.pressed(controlAt(lParam));
         SetCapture(window);
         return 0;
     case WM_LBUTTONDBLCLK:
-        m_pressed = AboutControl::Background; // the second half of a double-click opens nothing
+        m_clickRule.doubleClicked();
         return 0;
     case WM_LBUTTONUP: {
         ReleaseCapture();
-        const AboutControl released = controlAt(lParam);
-        if (released == m_pressed && released != AboutControl::Background)
-            m_behaviour.clicked(released);
-        m_pressed = AboutControl::Background;
+        const AboutControl clicked = m_clickRule.released(controlAt(lParam));
+        if (clicked != AboutControl::Background)
+            m_behaviour.clicked(clicked);
         return 0;
     }
     case WM_SETCURSOR:
@@ -359,12 +230,12 @@ LRESULT About::handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
             GetCursorPos(&point);
             ScreenToClient(window, &point);
             if (AboutBehaviour::showsHand(controlAt(MAKELPARAM(point.x, point.y)))) {
-                SetCursor(m_hand);
+                SetCursor(m_artwork.hand());
                 return TRUE;
             }
         }
         break;
-    case kPictureKeyMessage:
+    case PictureControl::kKeyMessage:
         if (reinterpret_cast<HWND>(wParam) == control(AboutControl::PictureDon))
             m_behaviour.activatedByKey(AboutControl::PictureDon, lParam != 0);
         return 0;
@@ -390,13 +261,15 @@ LRESULT About::handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
         }
         break;
     }
-    case WM_DPICHANGED:
-        MoveToSuggestedRect(window, lParam);
-        layOut(HIWORD(wParam));
+    case WM_DPICHANGED: {
+        const int dpi = HIWORD(wParam);
+        MoveToSuggestedRect(window, lParam, FrameSize(kFrame, kAboutClient, dpi));
+        layOut(dpi);
         // Controls moved and resized keep parts of their old drawing, and the addresses draw
         // without erasing: all is drawn afresh at the new size.
         RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
         return 0;
+    }
     case WM_CLOSE:
         DestroyWindow(window);
         return 0;

@@ -2,6 +2,8 @@
 
 #include "app/about_behaviour.h"
 #include "app/about_lifetime.h"
+#include "app/click_rule.h"
+#include "win32/about_artwork.h"
 #include "win32/focus_keeper.h"
 #include "win32/window_font.h"
 
@@ -18,7 +20,6 @@ namespace tarvola::win32 {
 class About final : public AboutWindow {
 public:
     static constexpr const wchar_t* kClassName = L"TarvolaAbout";
-    static constexpr const wchar_t* kCaption = L"About Ulvo";
 
     // Creates the window, not yet shown; `lifetime` hears when it goes. Null when the window
     // could not be made, with nothing left behind.
@@ -26,7 +27,9 @@ public:
     About(const About&) = delete;
     About& operator=(const About&) = delete;
 
+    // Registers the window classes; once per process.
     static bool Register(HINSTANCE instance);
+    // The window, for the dialog keyboard of the message loop.
     [[nodiscard]] HWND handle() const { return m_window; }
 
     // AboutWindow
@@ -37,13 +40,13 @@ public:
 
 private:
     About(HINSTANCE instance, HWND owner, AboutLifetime& lifetime);
-    ~About() override;
+    ~About() override = default;
 
     static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    static LRESULT CALLBACK PictureProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
     void createControls();
+    // Gives the controls their fonts, pictures and places at `dpi`.
     void layOut(int dpi);
     void givePictures(int dpi); // each picture at its size for the resolution
     [[nodiscard]] AboutControl controlAt(LPARAM clientPoint) const;
@@ -52,19 +55,15 @@ private:
     HINSTANCE m_instance;
     AboutLifetime& m_lifetime;
     AboutBehaviour m_behaviour {*this};
+    ClickRule m_clickRule;
+    AboutArtwork m_artwork;
     HWND m_window = nullptr;
     bool m_creating = false;  // inside CreateWindowEx: a failed creation must not delete this
     bool m_presented = false; // shown once: later commands leave the focus where it is
     FocusKeeper m_focusKeeper;
     std::array<HWND, 12> m_controls {}; // by AboutControl
     int m_dpi = 96;
-    AboutControl m_pressed = AboutControl::Background;
     bool m_underlined[2] = {false, false};
-    HICON m_icon = nullptr;
-    HICON m_mailIcon = nullptr;
-    HBITMAP m_donation[2] = {nullptr, nullptr}; // as drawn, and drawn at twice the size
-    HBITMAP m_banner[2] = {nullptr, nullptr};
-    HCURSOR m_hand = nullptr;
     WindowFont m_dialogFont;
     WindowFont m_underlinedFont;
     WindowFont m_titleFont;

@@ -1,7 +1,7 @@
 // Tarvola for Windows: the main window, the About window on demand, and the message loop that
 // gives both the dialog keyboard (Tab, Shift+Tab).
-#include "app/about_lifetime.h"
 #include "win32/about.h"
+#include "win32/about_controller.h"
 #include "win32/form_tarvola.h"
 
 #include <commctrl.h>
@@ -31,24 +31,23 @@ private:
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int)
 {
-    using namespace tarvola;
+    using namespace tarvola::win32;
     const ComApartment com;
     INITCOMMONCONTROLSEX controls {sizeof controls, ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
-    if (!win32::FormTarvola::Register(instance) || !win32::About::Register(instance))
+    if (!FormTarvola::Register(instance) || !About::Register(instance))
         return 1;
 
-    HWND mainWindow = nullptr;
-    AboutLifetime about([&] { return win32::About::Create(instance, mainWindow, about); });
-    win32::FormTarvola window(instance, about);
-    mainWindow = window.handle();
-    if (!mainWindow)
+    AboutController about(instance);
+    FormTarvola window(instance, about);
+    if (!window.handle())
         return 1;
+    about.setOwner(window.handle());
 
     MSG message {};
     BOOL got = FALSE;
     while ((got = GetMessageW(&message, nullptr, 0, 0)) > 0) {
-        const auto* aboutWindow = static_cast<win32::About*>(about.window());
+        const About* aboutWindow = about.window();
         if (aboutWindow && IsDialogMessageW(aboutWindow->handle(), &message))
             continue;
         if (window.handle() && IsDialogMessageW(window.handle(), &message))

@@ -1,14 +1,18 @@
 #pragma once
 
+#include "app/window_fonts.h"
+
 #include <windows.h>
 
 namespace tarvola::win32 {
 
-// A font of the classic design at a window's resolution: points to pixels at `dpi`.
+// A font of the windows (window_fonts.h) at a window's resolution, underlined or not; owns the
+// GDI font.
 class WindowFont {
 public:
     WindowFont() = default;
-    WindowFont(const wchar_t* face, double points, int dpi, bool bold = false, bool underline = false);
+    // The font at `dpi`: its points to pixels, as Windows rounds them. Null when GDI fails.
+    WindowFont(const FontSpec& font, int dpi, bool underline = false);
     WindowFont(WindowFont&& other) noexcept : m_font(other.m_font) { other.m_font = nullptr; }
     WindowFont& operator=(WindowFont&& other) noexcept;
     WindowFont(const WindowFont&) = delete;

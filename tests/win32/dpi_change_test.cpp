@@ -8,6 +8,7 @@
 //   dpi_change_test.exe UNUSED dpichange LINK_LOG ...
 // Prints one line per failure and a closing "N passed, N failed".
 #include "win32/about.h"
+#include "win32/about_controller.h"
 #include "win32/form_tarvola.h"
 #include "win32/resource_ids.h"
 
@@ -25,6 +26,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <vector>
 
 namespace {
@@ -142,18 +144,8 @@ void CheckMain(HWND main, int dpi)
     for (const ShownText& other : others)
         if (HWND control = PlacedChild(main, other.place, dpi))
             CheckFont(control, other.font, dpi, other.place.name);
-    // Every field's frame shows down its right edge, where the unit marks start.
     Capture capture;
-    const auto edgeShows = [&](int i) { return RightEdgeShows(capture, kMain[i].at(dpi)); };
-    Until([&] {
-        capture = CaptureClient(main);
-        for (int i = Text1; i <= Text6; ++i)
-            if (!edgeShows(i))
-                return false;
-        return true;
-    });
-    for (int i = Text1; i <= Text6; ++i)
-        Check(edgeShows(i), std::string("the right edge of ") + kMain[i].name + "'s frame shows" + AtDpi(dpi));
+    CheckWhenShown([&] { Pump(); capture = CaptureClient(main); }, FieldEdgeChecks(capture, dpi));
 }
 
 // A bitmap resource smoothed to a size, as 0xRRGGBB pixels.
@@ -200,38 +192,40 @@ double Distance(const Capture& capture, const Box& box, const std::vector<DWORD>
     return sum / (3.0 * box.width * box.height);
 }
 
-void CheckPictures(int dpi, const Capture& capture)
+// Reads About until every picture is drawn at its size (PictureSizeChecks) and the donation
+// picture and the banner each from the drawing at the size nearer the one shown, and checks it.
+void CheckPictures(HWND about, int dpi, Capture& capture)
 {
+    std::vector<ShownCheck> checks = PictureSizeChecks(capture, dpi);
+    const bool twice = kTwiceDrawn[Level(dpi)];
     const struct {
         const char* name;
-        Box search;
-        Box drawn;
+        Box box;
         int once, twice; // the drawing at its own size and at twice it
-    } pictures[] = {
-        {"the program icon", kAbout[Picture1].at(dpi), kIconDrawn.at(dpi), 0, 0},
-        {"the donation picture", kAbout[PictureDon].at(dpi), kAbout[PictureDon].at(dpi), IDB_DONATION, IDB_DONATION_2X},
-        {"the banner", kAbout[Image2].at(dpi), kAbout[Image2].at(dpi), IDB_BANNER, IDB_BANNER_2X},
+    } drawings[] = {
+        {"the donation picture", kAbout[PictureDon].at(dpi), IDB_DONATION, IDB_DONATION_2X},
+        {"the banner", kAbout[Image2].at(dpi), IDB_BANNER, IDB_BANNER_2X},
     };
-    for (const auto& picture : pictures) {
-        const Box ink = InkBounds(capture, picture.search);
-        Check(ink == picture.drawn, std::string(picture.name) + " drawn at its layout size" + AtDpi(dpi),
-              "expected " + Describe(picture.drawn.rect()) + ", drawn " + Describe(ink.rect()));
-        if (!picture.once)
-            continue;
-        const bool twice = kTwiceDrawn[Level(dpi)];
-        const Box& box = picture.drawn;
-        const double right = Distance(capture, box, Smoothed(twice ? picture.twice : picture.once, box.width, box.height));
-        const double wrong = Distance(capture, box, Smoothed(twice ? picture.once : picture.twice, box.width, box.height));
+    for (const auto& drawing : drawings) {
+        const Box box = drawing.box;
+        const auto right = std::make_shared<std::vector<DWORD>>(
+            Smoothed(twice ? drawing.twice : drawing.once, box.width, box.height));
+        const auto wrong = std::make_shared<std::vector<DWORD>>(
+            Smoothed(twice ? drawing.once : drawing.twice, box.width, box.height));
         // (The two drawings may look alike at a size: the artwork at its own size is the one at
         // twice it, smoothed.)
-        Check(right < wrong || right < 1, std::string(picture.name) + " drawn from its drawing at " + (twice ? "twice the" : "its own")
-                                 + " size" + AtDpi(dpi),
-              "differs by " + std::to_string(right) + " from it, by " + std::to_string(wrong) + " from the other");
+        checks.push_back({std::string(drawing.name) + " drawn from its drawing at " + (twice ? "twice the" : "its own")
+                              + " size" + AtDpi(dpi),
+                          [&capture, box, right, wrong] {
+                              const double toRight = Distance(capture, box, *right);
+                              return toRight < Distance(capture, box, *wrong) || toRight < 1;
+                          },
+                          [&capture, box, right, wrong] {
+                              return "differs by " + std::to_string(Distance(capture, box, *right)) + " from it, by "
+                                  + std::to_string(Distance(capture, box, *wrong)) + " from the other";
+                          }});
     }
-    const Box place = kMailIconPlace.at(dpi), frame = kAbout[Image1].at(dpi);
-    const Box ink = InkBounds(capture, place);
-    Check(ink.width * 32 >= place.width * 28 && ink.top >= frame.top && ink.top + ink.height <= frame.top + frame.height,
-          "the mail icon drawn at its size, inside the mail frame" + AtDpi(dpi), "drawn " + Describe(ink.rect()));
+    CheckWhenShown([&] { Pump(); capture = CaptureClient(about); }, checks);
 }
 
 // A cursor as "WIDTHxHEIGHT hot X,Y".
@@ -326,14 +320,8 @@ void CheckAbout(HWND about, int dpi, const std::wstring& log, std::vector<std::s
     CheckControls(about, kAbout, kAboutTexts, std::size(kAboutTexts), dpi);
     if (HWND ok = PlacedChild(about, kAbout[Command1], dpi))
         CheckFont(ok, kDialogFont, dpi, "Command1");
-    // Drawing may still be under way just after a change.
     Capture capture;
-    Until([&] {
-        capture = CaptureClient(about);
-        return InkBounds(capture, kAbout[Image2].at(dpi)) == kAbout[Image2].at(dpi)
-            && InkBounds(capture, kAbout[PictureDon].at(dpi)) == kAbout[PictureDon].at(dpi);
-    });
-    CheckPictures(dpi, capture);
+    CheckPictures(about, dpi, capture);
     CheckPointerAreas(about, dpi, capture, log, opened);
 }
 
@@ -421,11 +409,11 @@ void Run(const std::wstring& log)
     InitCommonControlsEx(&controls);
     Require(win32::FormTarvola::Register(instance) && win32::About::Register(instance),
             "the window classes register");
-    HWND mainWindow = nullptr;
-    AboutLifetime about([&] { return win32::About::Create(instance, mainWindow, about); });
+    win32::AboutController about(instance);
     win32::FormTarvola window(instance, about);
-    g_main = mainWindow = window.handle();
+    g_main = window.handle();
     Require(g_main != nullptr, "the main window is made");
+    about.setOwner(g_main);
     // Under Wine each window has the system's resolution: the prefix's LogPixels, 96 unless a
     // GUI driver run was cut short.
     Require(GetDpiForWindow(g_main) == 96, "the main window starts at 96 DPI");

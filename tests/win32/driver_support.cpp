@@ -45,6 +45,18 @@ bool WaitFor(const std::function<bool()>& condition, int milliseconds, int perio
     }
 }
 
+void CheckWhenShown(const std::function<void()>& read, const std::vector<ShownCheck>& checks, int milliseconds)
+{
+    WaitFor([&] {
+        read();
+        return std::all_of(checks.begin(), checks.end(), [](const ShownCheck& check) { return check.holds(); });
+    }, milliseconds);
+    for (const ShownCheck& check : checks) {
+        const bool ok = check.holds();
+        Check(ok, check.what, ok || !check.seen ? std::string() : check.seen());
+    }
+}
+
 std::string Narrow(const std::wstring& text)
 {
     std::string out(static_cast<std::size_t>(WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr)), '\0');

@@ -33,6 +33,18 @@ void Require(bool ok, const std::string& what);
 // Waits for a condition, polling every `period` ms, for at most `milliseconds`; true once it holds.
 bool WaitFor(const std::function<bool()>& condition, int milliseconds = 3000, int period = 20);
 
+// One check of what a window shows: what it says, whether it holds on the latest reading, and
+// what was seen when it does not.
+struct ShownCheck {
+    std::string what;
+    std::function<bool()> holds;
+    std::function<std::string()> seen = {};
+};
+
+// Reads afresh (`read`: a capture, say) until every check holds or `milliseconds` have passed,
+// then counts each on the last reading: a window just shown or changed may still be painting.
+void CheckWhenShown(const std::function<void()>& read, const std::vector<ShownCheck>& checks, int milliseconds = 2000);
+
 std::string Narrow(const std::wstring& text);
 std::wstring Widen(const std::string& text);
 

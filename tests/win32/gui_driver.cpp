@@ -6,6 +6,7 @@
 //   gui_driver.exe TARVOLA_EXE comma|dot|dpi120|dpi144|dpi168|dpi192 LINK_LOG X_CURSOR XDOTOOL
 // (the last two are Unix paths). Prints one line per failure and a closing "N passed, N failed";
 // a fault of the driver or of a tool it runs ends the run at once as a failure.
+#include "app/version.h"
 #include "tests/win32/driver_input.h"
 #include "tests/win32/driver_support.h"
 #include "tests/win32/expected_layout.h"
@@ -165,19 +166,8 @@ void CheckLayout(HWND main, int dpi)
         Check(PlacedChild(main, place, dpi) != nullptr, "control at its place" + AtDpi(dpi) + ": " + place.name,
               "expected " + Describe(rect));
     }
-    // Every field's frame shows on the screen down its right edge: the unit mark beside Text3
-    // starts a pixel inside it and must not paint its background there.
     Capture capture;
-    const auto edgeShows = [&](int i) { return RightEdgeShows(capture, Main(static_cast<MainIndex>(i)).at(dpi)); };
-    WaitFor([&] {
-        capture = CaptureClient(main);
-        for (int i = Text1; i <= Text6; ++i)
-            if (!edgeShows(i))
-                return false;
-        return true;
-    }, 2000);
-    for (int i = Text1; i <= Text6; ++i)
-        Check(edgeShows(i), std::string("the right edge of ") + Main(static_cast<MainIndex>(i)).name + "'s frame shows" + AtDpi(dpi));
+    CheckWhenShown([&] { capture = CaptureClient(main); }, FieldEdgeChecks(capture, dpi));
 }
 
 // Every static text shows whole, on one line: its window is as wide as the text in its font,
@@ -233,37 +223,40 @@ void CheckTexts(HWND window, const ShownText (&texts)[N], int dpi)
         const auto [left, right] = margins(text);
         return std::abs(left - right) <= 2;
     };
-    const auto drawnAsLaidOut = [&](const Measured& text) {
-        return showsWhole(text) && (!text.text->centred || (sizeShown(text) && centred(text)));
-    };
-    WaitFor([&] {
-        capture = CaptureClient(window);
-        return std::all_of(measured.begin(), measured.end(), drawnAsLaidOut);
-    }, 2000);
+    std::vector<ShownCheck> checks;
     for (const Measured& text : measured) {
-        std::ostringstream room;
-        room << '"' << Narrow(text.shown) << "\" needs " << text.needed << " px, has " << text.width;
-        Check(text.width >= text.needed, text.name + " has room for its text on one line", room.str());
-        const Box ink = InkBounds(capture, text.box);
-        Check(showsWhole(text), text.name + " shows whole on the screen",
-              "its ink spans " + std::to_string(ink.width) + " px, the whole text's " + std::to_string(text.whole.cx));
+        checks.push_back({text.name + " has room for its text on one line", [&text] { return text.width >= text.needed; },
+                          [&text] {
+                              std::ostringstream room;
+                              room << '"' << Narrow(text.shown) << "\" needs " << text.needed << " px, has " << text.width;
+                              return room.str();
+                          }});
+        checks.push_back({text.name + " shows whole on the screen", [&, t = &text] { return showsWhole(*t); }, [&, t = &text] {
+                              return "its ink spans " + std::to_string(InkBounds(capture, t->box).width)
+                                  + " px, the whole text's " + std::to_string(t->whole.cx);
+                          }});
         if (!text.text->centred)
             continue;
-        Check(sizeShown(text), text.name + " drawn in its font's size and weight",
-              "its ink is " + std::to_string(ink.width) + " x " + std::to_string(ink.height) + " px, the text's in "
-                  + std::to_string(text.text->font.height[level]) + " px " + Narrow(text.text->font.face)
-                  + (text.text->font.bold ? " bold " : " ") + std::to_string(text.whole.cx) + " x "
-                  + std::to_string(text.whole.cy));
-        const auto [left, right] = margins(text);
-        Check(centred(text), text.name + " centred in its place",
-              "margins " + std::to_string(left) + " px left, " + std::to_string(right) + " px right");
+        checks.push_back({text.name + " drawn in its font's size and weight", [&, t = &text] { return sizeShown(*t); },
+                          [&, t = &text] {
+                              const Box ink = InkBounds(capture, t->box);
+                              return "its ink is " + std::to_string(ink.width) + " x " + std::to_string(ink.height)
+                                  + " px, the text's in " + std::to_string(t->text->font.height[level]) + " px "
+                                  + Narrow(t->text->font.face) + (t->text->font.bold ? " bold " : " ")
+                                  + std::to_string(t->whole.cx) + " x " + std::to_string(t->whole.cy);
+                          }});
+        checks.push_back({text.name + " centred in its place", [&, t = &text] { return centred(*t); }, [&, t = &text] {
+                              const auto [left, right] = margins(*t);
+                              return "margins " + std::to_string(left) + " px left, " + std::to_string(right) + " px right";
+                          }});
     }
+    CheckWhenShown([&] { capture = CaptureClient(window); }, checks);
 }
 
 void CheckMainWindow(Program& program)
 {
     HWND main = program.main;
-    Check(Text(main) == L" Tarvola v1.1", "caption", Narrow(Text(main)));
+    Check(Text(main) == Widen(TARVOLA_MAIN_CAPTION), "caption", Narrow(Text(main)));
     const LONG style = GetWindowLongW(main, GWL_STYLE);
     const LONG exStyle = GetWindowLongW(main, GWL_EXSTYLE);
     Check((style & WS_SYSMENU) && (style & WS_CAPTION), "caption and close box");
@@ -403,51 +396,20 @@ void CheckAboutLayout(HWND about, int dpi)
     }
 }
 
-std::string DescribeBox(const Box& box)
-{
-    return Describe(box.rect());
-}
-
 // What the pictures draw, read from the screen: each at its size in the layout, none stretched
 // past it nor left at its 96-DPI size; the mail icon only inside its frame, around its
 // envelope the button colour (its mask), not a square of its own.
 void CheckPictures(HWND about, int dpi)
 {
     Capture capture;
-    const auto drawnAs = [&](const Box& search, const Box& drawn) {
-        const Box ink = InkBounds(capture, search);
-        return ink.left == drawn.left && ink.top == drawn.top && ink.width == drawn.width && ink.height == drawn.height;
-    };
-    const struct {
-        const char* name;
-        Box search; // the picture's window
-        Box drawn;
-    } pictures[] = {
-        {"the program icon", kAbout[Picture1].at(dpi), kIconDrawn.at(dpi)},
-        {"the donation picture", kAbout[PictureDon].at(dpi), kAbout[PictureDon].at(dpi)},
-        {"the banner", kAbout[Image2].at(dpi), kAbout[Image2].at(dpi)},
-    };
-    // Drawing may still be under way when About has just come up.
-    WaitFor([&] {
-        capture = CaptureClient(about);
-        for (const auto& picture : pictures)
-            if (!drawnAs(picture.search, picture.drawn))
-                return false;
-        return true;
-    }, 2000);
-    for (const auto& picture : pictures)
-        Check(drawnAs(picture.search, picture.drawn), std::string(picture.name) + " drawn at its layout size" + AtDpi(dpi),
-              "expected " + DescribeBox(picture.drawn) + ", drawn " + DescribeBox(InkBounds(capture, picture.search)));
-
-    const Box place = kMailIconPlace.at(dpi), shown = kAbout[Image1].at(dpi);
-    const Box ink = InkBounds(capture, place);
-    Check(ink.width * 32 >= place.width * 28 && ink.top >= shown.top && ink.top + ink.height <= shown.top + shown.height,
-          "the mail icon's envelope drawn at its size, inside the mail frame" + AtDpi(dpi),
-          "its place " + DescribeBox(place) + ", the frame ends at " + std::to_string(shown.top + shown.height)
-              + ", drawn " + DescribeBox(ink));
+    std::vector<ShownCheck> checks = PictureSizeChecks(capture, dpi);
+    const Box place = kMailIconPlace.at(dpi);
     const DWORD background = ButtonFace();
-    Check(capture.at(place.left, place.top) == background && capture.at(place.left + place.width - 1, place.top) == background,
-          "the mail icon's corners show the button colour through it" + AtDpi(dpi));
+    checks.push_back({"the mail icon's corners show the button colour through it" + AtDpi(dpi), [&] {
+                          return capture.holds(place) && capture.at(place.left, place.top) == background
+                              && capture.at(place.left + place.width - 1, place.top) == background;
+                      }});
+    CheckWhenShown([&] { capture = CaptureClient(about); }, checks);
 }
 
 // Points of About's client area at 96 DPI, in the control they stand for, with the cursor and
@@ -514,17 +476,15 @@ bool MovePointer(HWND about, POINT client, bool hand, std::string& cursor)
 // Both addresses read at 4.5:1 or more on the background drawn around them.
 void CheckLinkContrast(HWND about, const std::string& scheme)
 {
-    double contrast[2] = {0, 0};
-    const int labels[] = {Label1, Label2};
-    WaitFor([&] {
-        const Capture capture = CaptureClient(about);
-        for (int i = 0; i < 2; ++i)
-            contrast[i] = TextContrast(capture, kAbout[labels[i]].at96);
-        return contrast[0] >= 4.5 && contrast[1] >= 4.5;
-    }, 2000);
-    for (int i = 0; i < 2; ++i)
-        Check(contrast[i] >= 4.5, std::string(kAbout[labels[i]].name) + " reads at 4.5:1 under " + scheme,
-              std::to_string(contrast[i]) + ":1");
+    Capture capture;
+    std::vector<ShownCheck> checks;
+    for (const int label : {Label1, Label2}) {
+        const Box box = kAbout[label].at96;
+        checks.push_back({std::string(kAbout[label].name) + " reads at 4.5:1 under " + scheme,
+                          [&capture, box] { return TextContrast(capture, box) >= 4.5; },
+                          [&capture, box] { return std::to_string(TextContrast(capture, box)) + ":1"; }});
+    }
+    CheckWhenShown([&] { capture = CaptureClient(about); }, checks);
 }
 
 // The two results show their light grey with dark text under any scheme: the program sets
@@ -536,7 +496,11 @@ void CheckResultColours(HWND main, const std::string& scheme)
     const auto asSet = [](const TextColours& drawn) {
         return drawn.background == 0xE0E0E0 && drawn.darkInk && drawn.contrast >= 4.5;
     };
-    WaitFor([&] {
+    std::vector<ShownCheck> checks;
+    for (int i = 0; i < 2; ++i)
+        checks.push_back({std::string(Main(results[i]).name) + " shows dark text on #E0E0E0 under " + scheme,
+                          [&, i] { return asSet(colours[i]); }, [&, i] { return DescribeColours(colours[i]); }});
+    CheckWhenShown([&] {
         const Capture capture = CaptureClient(main);
         for (int i = 0; i < 2; ++i) {
             HWND edit = MainField(main, results[i]);
@@ -545,11 +509,7 @@ void CheckResultColours(HWND main, const std::string& scheme)
             MapWindowPoints(edit, main, reinterpret_cast<POINT*>(&inside), 2);
             colours[i] = ColoursOf(capture, {inside.left, inside.top, inside.right - inside.left, inside.bottom - inside.top});
         }
-        return asSet(colours[0]) && asSet(colours[1]);
-    }, 2000);
-    for (int i = 0; i < 2; ++i)
-        Check(asSet(colours[i]), std::string(Main(results[i]).name) + " shows dark text on #E0E0E0 under " + scheme,
-              DescribeColours(colours[i]));
+    }, checks);
 }
 
 void CheckHover(HWND about)
@@ -561,15 +521,16 @@ void CheckHover(HWND about)
         Check(MovePointer(about, hover.at, hover.hand, cursor),
               std::string(hover.hand ? "the hand" : "no hand") + " over " + hover.over, cursor);
         LabelInk label1, label2;
-        const bool shown = WaitFor([&] {
-            const Capture capture = CaptureClient(about);
-            label1 = InkOf(capture, kAbout[Label1].at96);
-            label2 = InkOf(capture, kAbout[Label2].at96);
-            return label1.underlined == hover.label1 && label2.underlined == hover.label2;
-        }, 2000);
-        Check(shown, std::string("after a move over ") + hover.over + ": Label1 " + (hover.label1 ? "underlined" : "plain")
+        CheckWhenShown(
+            [&] {
+                const Capture capture = CaptureClient(about);
+                label1 = InkOf(capture, kAbout[Label1].at96);
+                label2 = InkOf(capture, kAbout[Label2].at96);
+            },
+            {{std::string("after a move over ") + hover.over + ": Label1 " + (hover.label1 ? "underlined" : "plain")
                   + ", Label2 " + (hover.label2 ? "underlined" : "plain"),
-              DescribeInk("Label1", label1) + "; " + DescribeInk("Label2", label2));
+              [&] { return label1.underlined == hover.label1 && label2.underlined == hover.label2; },
+              [&] { return DescribeInk("Label1", label1) + "; " + DescribeInk("Label2", label2); }}});
         if (!coloursChecked && !hover.label1 && !hover.label2) {
             coloursChecked = true;
             CheckLinkContrast(about, "the default colours");
@@ -826,7 +787,7 @@ void CheckVersionRecord(const std::wstring& exe)
     Check(translation && translation[0] == 0x040C && translation[1] == 1200, "French, Unicode");
     wchar_t* version = nullptr;
     VerQueryValueW(data.data(), L"\\StringFileInfo\\040C04B0\\FileVersion", reinterpret_cast<void**>(&version), &size);
-    Check(version && std::wstring(version) == L"1.00.0001", "file version text");
+    Check(version && std::wstring(version) == Widen(TARVOLA_VERSION_TEXT), "file version text");
     HMODULE module = LoadLibraryExW(exe.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
     HRSRC manifest = module ? FindResourceW(module, MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(24)) : nullptr;
     Check(manifest != nullptr, "manifest present");
@@ -884,7 +845,7 @@ private:
 };
 
 // The results and the addresses under a light, a dark and a high-contrast scheme, each with a
-// window colour on which the classic green reads at less than 4.5:1. (Wine reports no
+// window colour on which the links' green reads at less than 4.5:1. (Wine reports no
 // high-contrast theme to the program whatever its colours: this checks the colours, not the
 // theme's own link colour.)
 void CheckSchemes(const std::wstring& exe)

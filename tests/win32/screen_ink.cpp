@@ -147,4 +147,50 @@ std::string DescribeInk(const char* name, const LabelInk& ink)
     return std::string(name) + ": " + std::to_string(ink.inkPixels) + " ink, " + (ink.underlined ? "underlined" : "plain");
 }
 
+std::vector<ShownCheck> FieldEdgeChecks(const Capture& capture, int dpi)
+{
+    std::vector<ShownCheck> checks;
+    for (int i = expected::Text1; i <= expected::Text6; ++i) {
+        const expected::Placed& field = expected::kMain[i];
+        checks.push_back({std::string("the right edge of ") + field.name + "'s frame shows" + AtDpi(dpi),
+                          [&capture, &field, dpi] { return RightEdgeShows(capture, field.at(dpi)); }});
+    }
+    return checks;
+}
+
+std::vector<ShownCheck> PictureSizeChecks(const Capture& capture, int dpi)
+{
+    using namespace expected;
+    const struct {
+        const char* name;
+        Box search; // the picture's window
+        Box drawn;
+    } pictures[] = {
+        {"the program icon", kAbout[Picture1].at(dpi), kIconDrawn.at(dpi)},
+        {"the donation picture", kAbout[PictureDon].at(dpi), kAbout[PictureDon].at(dpi)},
+        {"the banner", kAbout[Image2].at(dpi), kAbout[Image2].at(dpi)},
+    };
+    std::vector<ShownCheck> checks;
+    for (const auto& picture : pictures)
+        checks.push_back({std::string(picture.name) + " drawn at its layout size" + AtDpi(dpi),
+                          [&capture, picture] { return InkBounds(capture, picture.search) == picture.drawn; },
+                          [&capture, picture] {
+                              return "expected " + Describe(picture.drawn.rect()) + ", drawn "
+                                  + Describe(InkBounds(capture, picture.search).rect());
+                          }});
+    const Box place = kMailIconPlace.at(dpi), frame = kAbout[Image1].at(dpi);
+    checks.push_back({"the mail icon's envelope drawn at its size, inside the mail frame" + AtDpi(dpi),
+                      [&capture, place, frame] {
+                          const Box ink = InkBounds(capture, place);
+                          return ink.width * 32 >= place.width * 28 && ink.top >= frame.top
+                              && ink.top + ink.height <= frame.top + frame.height;
+                      },
+                      [&capture, place, frame] {
+                          return "its place " + Describe(place.rect()) + ", the frame ends at "
+                              + std::to_string(frame.top + frame.height) + ", drawn "
+                              + Describe(InkBounds(capture, place).rect());
+                      }});
+    return checks;
+}
+
 } // namespace tarvola::driver

@@ -1,6 +1,7 @@
 #pragma once
 // What the screen shows of a window, read back as pixels: how the driver sees underlines and
 // text colours as a person does, whatever font draws them.
+#include "tests/win32/driver_support.h"
 #include "tests/win32/expected_layout.h"
 
 #include <windows.h>
@@ -39,6 +40,16 @@ DWORD ButtonFace();
 // Whether a field's frame shows down its right edge, where the unit marks start: its middle
 // pixel there is not the dialog background, the field lying within the capture.
 bool RightEdgeShows(const Capture& capture, const expected::Box& field);
+
+// That every field's frame shows on the screen down its right edge at `dpi`: the unit mark
+// beside Text3 starts a pixel inside it and must not paint its background there. The checks
+// read `capture` as it is when they run.
+std::vector<ShownCheck> FieldEdgeChecks(const Capture& capture, int dpi);
+
+// That the program icon, the donation picture and the banner are drawn at their sizes in
+// About's layout at `dpi`, none stretched past it nor left at its 96-DPI size, and the mail
+// icon at its size inside the mail frame. The checks read `capture` as it is when they run.
+std::vector<ShownCheck> PictureSizeChecks(const Capture& capture, int dpi);
 
 // What a label shows: its ink (pixels not of the dialog background), and whether one row of ink
 // runs unbroken across nearly all of it, as an underline does and no row of letters does.

@@ -17,12 +17,4 @@ Handler* HandlerOf(HWND window, UINT message, LPARAM lParam)
     return reinterpret_cast<Handler*>(GetWindowLongPtrW(window, GWLP_USERDATA));
 }
 
-// Moves a window to the rectangle WM_DPICHANGED suggests for its new resolution.
-inline void MoveToSuggestedRect(HWND window, LPARAM suggestedRect)
-{
-    const auto* rect = reinterpret_cast<const RECT*>(suggestedRect);
-    SetWindowPos(window, nullptr, rect->left, rect->top, rect->right - rect->left, rect->bottom - rect->top,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
 } // namespace tarvola::win32
