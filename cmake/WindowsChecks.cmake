@@ -3,9 +3,7 @@
 # ctest, in one private Wine prefix (made once by a fixture) and one at a time.
 include(ExternalProject)
 include(${CMAKE_CURRENT_LIST_DIR}/RequireTools.cmake)
-tarvola_require_tools(wine:wine wineserver:wine winepath:wine wineboot:wine Xvfb:xvfb xdotool:xdotool
-    localedef:libc-bin x86_64-w64-mingw32-objdump:binutils-mingw-w64-x86-64 wixl:wixl msibuild:msitools
-    msiinfo:msitools)
+tarvola_require_tools(windows-checks)
 
 set(_windows_dir ${CMAKE_BINARY_DIR}/windows)
 set(_wine_work ${CMAKE_BINARY_DIR}/wine)
