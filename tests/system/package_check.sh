@@ -118,6 +118,9 @@ desktop-file-validate "$root/usr/share/applications/org.example.ulvo.Tarvola.des
 appstreamcli validate --no-net "$root/usr/share/metainfo/org.example.ulvo.Tarvola.metainfo.xml" || fail "metainfo"
 grep -qF "<release version=\"$version\"" "$root/usr/share/metainfo/org.example.ulvo.Tarvola.metainfo.xml" \
     || fail "metainfo lacks release $version"
+# The changelog's newest entry, its first line, is this version's: a release without one fails.
+newest=$(gzip -dc "$root/usr/share/doc/tarvola/changelog.gz" | sed -n '1s/^tarvola (\([^)]*\)) .*/\1/p')
+[ "$newest" = "$version" ] || fail "the changelog's newest entry is for '${newest:-nothing}', not $version"
 # The entry and the metainfo name the icon the theme holds; each size holds a picture of its
 # own size, and every one of them, the scalable drawing rendered by librsvg as desktops render
 # it, shows the same globe on grey as the 48 x 48 original: their difference at 48 x 48 is small.
