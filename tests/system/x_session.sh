@@ -3,8 +3,8 @@
 # $scratch (a private folder) first, and kills $pid, $wm and $xvfb when it exits. The main
 # window is found by its caption, which ctest passes in from the build as TARVOLA_MAIN_CAPTION.
 
-: "${TARVOLA_MAIN_CAPTION:?is not set: the main window caption, which ctest passes in from the build}"
 pid="" wm="" xvfb=""
+: "${TARVOLA_MAIN_CAPTION:?is not set: the main window caption, which ctest passes in from the build}"
 
 fail() { echo "FAIL: $*"; exit 1; }
 
