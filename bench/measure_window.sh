@@ -13,6 +13,8 @@ if [ -z "${TARVOLA_MEASURE_INSIDE_X:-}" ]; then
 fi
 
 tarvola="$build/qt/tarvola"
+# The main window's caption, TARVOLA_MAIN_CAPTION, as the build wrote it down.
+source "$build/tarvola-build.env"
 minimal="$build/bench/minimal_window"
 
 now_ms() { date +%s%3N; }
@@ -65,7 +67,7 @@ done
 "$tarvola" >/dev/null 2>&1 & selected_pid=$!
 trap 'kill $tarvola_pid $minimal_pid $selected_pid $WATCH_PID 2>/dev/null || true' EXIT
 # Five tabs from Text1 reach Text6, and tabbing into a line edit selects its whole text.
-selected_window=$(xdotool search --sync --pid $selected_pid --name " Tarvola v1.1" | head -1)
+selected_window=$(xdotool search --sync --pid $selected_pid --name "$TARVOLA_MAIN_CAPTION" | head -1)
 xdotool windowfocus --sync "$selected_window"
 xdotool key --window "$selected_window" Tab Tab Tab Tab Tab
 sleep 5 # warm-up

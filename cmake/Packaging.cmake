@@ -3,12 +3,16 @@ include(GNUInstallDirs)
 
 set(TARVOLA_APP_ID org.example.ulvo.Tarvola)
 set(_linux ${PROJECT_SOURCE_DIR}/packaging/linux)
+# The metainfo and the manual page name the version: made from their templates in the build tree.
+set(_generated ${CMAKE_BINARY_DIR}/packaging)
+configure_file(${_linux}/${TARVOLA_APP_ID}.metainfo.xml.in ${_generated}/${TARVOLA_APP_ID}.metainfo.xml @ONLY)
+configure_file(${_linux}/tarvola.1.in ${_generated}/tarvola.1 @ONLY)
 
 # Installed next to the system's Qt: no search path of its own.
 set_target_properties(tarvola PROPERTIES INSTALL_RPATH "")
 install(TARGETS tarvola RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES ${_linux}/${TARVOLA_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-install(FILES ${_linux}/${TARVOLA_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+install(FILES ${_generated}/${TARVOLA_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 # The icon, drawn at each size a launcher or dock asks for, and scalable for any other.
 set(_icons ${CMAKE_INSTALL_DATADIR}/icons/hicolor)
 foreach(_size 16 22 24 32 48 64 128 256)
@@ -24,10 +28,11 @@ install(FILES ${PROJECT_SOURCE_DIR}/assets/tarvola.svg DESTINATION ${_icons}/sca
 # What every Debian package carries: copyright, changelog and manual page, the latter two
 # compressed reproducibly (no name, no time stamp in the gzip header).
 set(_doc_dir ${CMAKE_INSTALL_DATADIR}/doc/tarvola)
-foreach(_page changelog tarvola.1)
-    add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/${_page}.gz
-        COMMAND gzip -9n -c ${_linux}/${_page} > ${CMAKE_BINARY_DIR}/${_page}.gz
-        DEPENDS ${_linux}/${_page} VERBATIM)
+foreach(_page ${_linux}/changelog ${_generated}/tarvola.1)
+    get_filename_component(_name ${_page} NAME)
+    add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/${_name}.gz
+        COMMAND gzip -9n -c ${_page} > ${CMAKE_BINARY_DIR}/${_name}.gz
+        DEPENDS ${_page} VERBATIM)
 endforeach()
 add_custom_target(tarvola_docs ALL DEPENDS ${CMAKE_BINARY_DIR}/changelog.gz ${CMAKE_BINARY_DIR}/tarvola.1.gz)
 install(FILES ${_linux}/copyright ${CMAKE_BINARY_DIR}/changelog.gz DESTINATION ${_doc_dir})

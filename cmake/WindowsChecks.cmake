@@ -3,9 +3,7 @@
 # ctest, in one private Wine prefix (made once by a fixture) and one at a time.
 include(ExternalProject)
 include(${CMAKE_CURRENT_LIST_DIR}/RequireTools.cmake)
-tarvola_require_tools(wine:wine wineserver:wine winepath:wine wineboot:wine Xvfb:xvfb xdotool:xdotool
-    localedef:libc-bin x86_64-w64-mingw32-objdump:binutils-mingw-w64-x86-64 wixl:wixl msibuild:msitools
-    msiinfo:msitools)
+tarvola_require_tools(windows-checks)
 
 set(_windows_dir ${CMAKE_BINARY_DIR}/windows)
 set(_wine_work ${CMAKE_BINARY_DIR}/wine)
@@ -64,6 +62,9 @@ set_tests_properties(windows.dpi_change PROPERTIES
     FIXTURES_REQUIRED wine_prefix RESOURCE_LOCK wine_prefix LABELS windows TIMEOUT 300)
 add_test(NAME windows.installer
     COMMAND ${PROJECT_SOURCE_DIR}/tests/win32/installer_check.sh ${_msi} ${_exe} ${_wine_work})
+# The version the entry must show and the caption the installed program's window is found by.
+set_tests_properties(windows.installer PROPERTIES ENVIRONMENT
+    "TARVOLA_VERSION_TEXT=${TARVOLA_VERSION_TEXT};TARVOLA_MAIN_CAPTION=${TARVOLA_MAIN_CAPTION}")
 set_tests_properties(windows.core_tests windows.installer windows.gui_comma windows.gui_dot windows.gui_dpi120 windows.gui_dpi144
     windows.gui_dpi168 windows.gui_dpi192 PROPERTIES
     FIXTURES_REQUIRED wine_prefix RESOURCE_LOCK wine_prefix LABELS windows TIMEOUT 300)

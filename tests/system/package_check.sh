@@ -2,7 +2,10 @@
 # Builds the Debian package from the build tree, checks its contents, its dependencies and its
 # desktop integration files, then installs it into a scratch root and removes it again.
 # Usage: package_check.sh BUILD_DIR FORTIFY_PROBE
+# The package's version must be the build's, TARVOLA_VERSION_TEXT (ctest passes it in).
 set -euo pipefail
+: "${TARVOLA_VERSION_TEXT:?is not set: the version text, which ctest passes in from the build}"
+version=$TARVOLA_VERSION_TEXT
 build=$(cd "$1" && pwd)
 probe=$2
 scratch=$(mktemp -d)
@@ -58,7 +61,7 @@ LIST
 [ "$files" = "$expected" ] || fail "package holds:
 $files"
 
-[ "$(dpkg-deb -f "$package" Version)" = "1.00.0001" ] || fail "version is not 1.00.0001"
+[ "$(dpkg-deb -f "$package" Version)" = "$version" ] || fail "version is not $version"
 depends=$(dpkg-deb -f "$package" Depends)
 echo "depends: $depends"
 for needed in libqt6widgets6 libqt6gui6 libqt6core6 libc6 fonts-liberation qt6-qpa-plugins qt6-wayland; do
@@ -113,8 +116,11 @@ never_plain=$(comm -12 <(tr ' ' '\n' <<<"$plain" | sort -u) <(tr ' ' '\n' <<<"$a
 readelf --dyn-syms -W "$probe" | grep -q " __snprintf_chk@" || fail "the build does not fortify calls (see $probe)"
 desktop-file-validate "$root/usr/share/applications/org.example.ulvo.Tarvola.desktop" || fail "desktop entry"
 appstreamcli validate --no-net "$root/usr/share/metainfo/org.example.ulvo.Tarvola.metainfo.xml" || fail "metainfo"
-grep -q '<release version="1.00.0001"' "$root/usr/share/metainfo/org.example.ulvo.Tarvola.metainfo.xml" \
-    || fail "metainfo lacks release 1.00.0001"
+grep -qF "<release version=\"$version\"" "$root/usr/share/metainfo/org.example.ulvo.Tarvola.metainfo.xml" \
+    || fail "metainfo lacks release $version"
+# The changelog's newest entry, its first line, is this version's: a release without one fails.
+newest=$(gzip -dc "$root/usr/share/doc/tarvola/changelog.gz" | sed -n '1s/^tarvola (\([^)]*\)) .*/\1/p')
+[ "$newest" = "$version" ] || fail "the changelog's newest entry is for '${newest:-nothing}', not $version"
 # The entry and the metainfo name the icon the theme holds; each size holds a picture of its
 # own size, and every one of them, the scalable drawing rendered by librsvg as desktops render
 # it, shows the same globe on grey as the 48 x 48 original: their difference at 48 x 48 is small.

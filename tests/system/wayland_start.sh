@@ -30,8 +30,9 @@ wait_for 200 ended_or $weston test -S "$XDG_RUNTIME_DIR/$socket" && kill -0 $wes
 wayland=(env -u DISPLAY QT_QPA_PLATFORM=wayland WAYLAND_DISPLAY=$socket)
 "${wayland[@]}" WAYLAND_DEBUG=1 "$program" > "$scratch/program.log" 2>&1 &
 pid=$!
-# The main window's toplevel: the one titled as the main window.
-toplevel() { sed -n 's/.*-> \(xdg_toplevel@[0-9]*\)\.set_title(" Tarvola v1\.1").*/\1/p' "$scratch/program.log" | head -1; }
+# The main window's toplevel: the one titled as the main window (its caption as a sed pattern).
+title=$(sed 's/[][\\.*^$/]/\\&/g' <<<"$TARVOLA_MAIN_CAPTION")
+toplevel() { sed -n "s/.*-> \(xdg_toplevel@[0-9]*\)\.set_title(\"$title\").*/\1/p" "$scratch/program.log" | head -1; }
 # Shown once, after the compositor's first configure was acknowledged, a buffer was attached and
 # committed.
 shown() {
@@ -44,7 +45,7 @@ started() { [ -n "$(toplevel)" ] && shown; }
 wait_for 200 ended_or $pid started || true
 kill -0 $pid 2>/dev/null || { tail -20 "$scratch/program.log"; fail "the program ended under weston"; }
 window=$(toplevel)
-[ -n "$window" ] || { tail -20 "$scratch/program.log"; fail "no toplevel titled ' Tarvola v1.1' within 20 s"; }
+[ -n "$window" ] || { tail -20 "$scratch/program.log"; fail "no toplevel titled '$TARVOLA_MAIN_CAPTION' within 20 s"; }
 shown || fail "the main window never committed a picture after its first configure"
 ids=$(sed -n "s/.*-> $window\.set_app_id(\"\(.*\)\").*/\1/p" "$scratch/program.log")
 echo "wayland: main window $window, app id: ${ids:-none}"

@@ -1,8 +1,10 @@
 # The pieces of a desktop session that the tests of the real program share: a virtual X server
 # of their own, a window manager, and the program's start. Sourced, not run. The caller sets
-# $scratch (a private folder) first, and kills $pid, $wm and $xvfb when it exits.
+# $scratch (a private folder) first, and kills $pid, $wm and $xvfb when it exits. The main
+# window is found by its caption, which ctest passes in from the build as TARVOLA_MAIN_CAPTION.
 
 pid="" wm="" xvfb=""
+: "${TARVOLA_MAIN_CAPTION:?is not set: the main window caption, which ctest passes in from the build}"
 
 fail() { echo "FAIL: $*"; exit 1; }
 
@@ -75,8 +77,8 @@ start_program() {
     for attempt in 1 2 3; do
         "$@" > "$scratch/program.log" 2>&1 &
         pid=$!
-        wait_for 200 ended_or "$pid" eval '[ -n "$(window_named " Tarvola v1.1")" ]' || true
-        window=$(window_named " Tarvola v1.1")
+        wait_for 200 ended_or "$pid" eval '[ -n "$(window_named "$TARVOLA_MAIN_CAPTION")" ]' || true
+        window=$(window_named "$TARVOLA_MAIN_CAPTION")
         [ -n "$window" ] && return 0
         kill "$pid" 2> /dev/null || true
         wait "$pid" 2> /dev/null || true
@@ -84,5 +86,5 @@ start_program() {
         grep -q "needs a graphical desktop session" "$scratch/program.log" || break
         echo "attempt $attempt: the X server refused the connection; starting again"
     done
-    fail "no window titled ' Tarvola v1.1' within 20 s"
+    fail "no window titled '$TARVOLA_MAIN_CAPTION' within 20 s"
 }

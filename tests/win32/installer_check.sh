@@ -3,7 +3,10 @@
 # program into Program Files\Tarvola, a Start menu shortcut with the program icon that starts it,
 # and an Apps & features entry; a silent uninstall takes every bit of it away again.
 # Usage: installer_check.sh TARVOLA_MSI TARVOLA_EXE WORK_DIR
+# The build's version text and main window caption come in as TARVOLA_VERSION_TEXT and
+# TARVOLA_MAIN_CAPTION (ctest passes them).
 set -euo pipefail
+: "${TARVOLA_VERSION_TEXT:?is not set: the version text, which ctest passes in from the build}"
 msi=$1
 exe=$2
 work=$(cd "$3" && pwd)
@@ -46,7 +49,7 @@ installed="$drive_c/Program Files/Tarvola/tarvola.exe"
 cmp -s "$installed" "$exe" || fail "Program Files\\Tarvola\\tarvola.exe is not the program built"
 
 entry=$(wine reg query "$uninstall_key" | tr -d '\r') || fail "no Apps & features entry $uninstall_key"
-for value in "DisplayName REG_SZ Tarvola" "DisplayVersion REG_SZ 1.00.0001" "Publisher REG_SZ Ulvo"; do
+for value in "DisplayName REG_SZ Tarvola" "DisplayVersion REG_SZ $TARVOLA_VERSION_TEXT" "Publisher REG_SZ Ulvo"; do
     tr -s ' ' <<<"$entry" | grep -qx " $value" || fail "the Apps & features entry lacks $value"
 done
 # The installer keeps the program icon for the entry and the shortcut.
@@ -63,7 +66,7 @@ grep -qaF "C:\\windows\\Installer\\$product\\tarvola.ico" <<<"$link" || fail "th
 
 # Opened from its shortcut, the installed program shows its window.
 wine start /unix "$shortcut" || fail "the shortcut could not be opened"
-wait_for 300 eval '[ -n "$(window_named " Tarvola v1.1")" ]' \
+wait_for 300 eval '[ -n "$(window_named "$TARVOLA_MAIN_CAPTION")" ]' \
     || fail "the installed program showed no window within 30 s"
 stop_wine
 
