@@ -624,8 +624,8 @@ void CheckLinks(Program& program, HWND about, const std::wstring& logFile)
 }
 
 // The pointer takes exactly what the pictures draw: a click just outside the donation picture,
-// or just below the mail frame where the icon used to reach, opens nothing and shows no hand;
-// one on the last pixel drawn opens its link.
+// or just below the mail frame (the icon's own size would reach past it), opens nothing and
+// shows no hand; one on the last pixel drawn opens its link.
 void CheckPictureAreas(HWND about, int dpi, const std::wstring& logFile)
 {
     LinkLog log(logFile);
@@ -855,7 +855,7 @@ void CheckSchemes(const std::wstring& exe)
         std::vector<ColourScheme::Colour> colours;
     };
     const Scheme schemes[] = {
-        {"a light scheme (classic grey)", {{L"ButtonFace", L"212 208 200"}, {L"ButtonText", L"0 0 0"}}},
+        {"a light scheme (Windows Classic grey)", {{L"ButtonFace", L"212 208 200"}, {L"ButtonText", L"0 0 0"}}},
         {"a dark scheme", {{L"ButtonFace", L"32 32 32"}, {L"ButtonText", L"255 255 255"}, {L"Window", L"0 0 0"},
                            {L"WindowText", L"255 255 255"}}},
         {"a high-contrast scheme", {{L"ButtonFace", L"0 0 0"}, {L"ButtonText", L"255 255 255"}, {L"Window", L"0 0 0"},
@@ -1008,8 +1008,8 @@ int wmain(int argc, wchar_t* argv[])
         std::printf("FAIL: no desktop %ls\n0 passed, 1 failed\n", kDesktop);
         return 1;
     }
-    // For the accessible objects; after joining the desktop, which a thread with a window
-    // (COM's apartment window) can no longer do.
+    // For the accessible objects; after joining the desktop, since a thread that has a window
+    // (COM's apartment window) cannot join one.
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     try {
         Run(exe, mode, log);
