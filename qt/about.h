@@ -1,8 +1,9 @@
 #pragma once
 
-#include "qt/about_artwork.h"
 #include "app/about_behaviour.h"
 #include "app/about_lifetime.h"
+#include "app/click_rule.h"
+#include "qt/about_artwork.h"
 #include "qt/pixels.h"
 
 #include <QWidget>
@@ -62,9 +63,8 @@ private:
     LinkOpener m_openLink;
     const AboutArtwork& m_artwork;
     AboutBehaviour m_behaviour {*this};
-    // A double-click is a press, a release, a double-click and a release: the second release
-    // must not open the link again.
-    bool m_releaseEndsDoubleClick = false;
+    // Which presses and releases make a click (the shared rule).
+    ClickRule m_clicks;
 
     QLabel* Picture1 = nullptr;
     QLabel* PictureDon = nullptr;

@@ -1,5 +1,4 @@
 #include "qt/about_controller.h"
-#include "qt/application_setup.h"
 #include "qt/desktop_session.h"
 #include "qt/form_tarvola.h"
 #include "qt/open_link.h"
@@ -9,7 +8,6 @@
 int main(int argc, char* argv[])
 {
     const auto app = tarvola::StartOnDesktop(argc, argv);
-    tarvola::ConfigureApplication();
 
     tarvola::AboutController about(tarvola::OpenLink);
     tarvola::FormTarvola window(about);

@@ -1,6 +1,6 @@
 #include "qt/about.h"
 #include "qt/about_controller.h"
-#include "qt/application_setup.h"
+#include "qt/desktop_session.h"
 #include "qt/artwork.h"
 #include "qt/form_tarvola.h"
 #include "qt/open_link.h"
