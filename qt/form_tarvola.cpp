@@ -23,10 +23,7 @@
 #include <QLayout>
 #include <QLineEdit>
 #include <QMenuBar>
-#include <QScreen>
 #include <QShortcut>
-#include <QStyle>
-#include <QWindow>
 
 namespace tarvola {
 
@@ -168,44 +165,6 @@ void FormTarvola::startRefresh()
     Timer1 = new RefreshTimer(fields, UserSeparators, this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->start();
-}
-
-void FormTarvola::centreOnScreen()
-{
-    const QScreen* screen = this->screen();
-    if (!screen)
-        return;
-    adjustSize();
-    // The frame as the window system reports it at this moment: none until the window manager
-    // has framed the window. The client goes where it puts the frame in the middle.
-    const QMargins margins = windowHandle() ? windowHandle()->frameMargins() : QMargins();
-    const QRect frame = QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size().grownBy(margins),
-                                            screen->availableGeometry());
-    const QPoint client = frame.topLeft() + QPoint(margins.left(), margins.top());
-    if (windowHandle())
-        windowHandle()->setPosition(client);
-    else
-        move(client);
-    m_centreOnceFramed = margins.isNull();
-}
-
-bool FormTarvola::eventFilter(QObject* watched, QEvent* event)
-{
-    // The window manager frames the window before it is first exposed, or, if it started after
-    // the window, later: centre again once, as soon as a frame shows.
-    const bool mayBeFramed = event->type() == QEvent::Expose || event->type() == QEvent::Move;
-    if (watched == windowHandle() && mayBeFramed && m_centreOnceFramed && !windowHandle()->frameMargins().isNull()) {
-        watched->removeEventFilter(this);
-        centreOnScreen();
-    }
-    return QMainWindow::eventFilter(watched, event);
-}
-
-void FormTarvola::showEvent(QShowEvent* event)
-{
-    if (m_centreOnceFramed && windowHandle())
-        windowHandle()->installEventFilter(this);
-    QMainWindow::showEvent(event);
 }
 
 void FormTarvola::closeEvent(QCloseEvent* event)

@@ -32,15 +32,8 @@ public:
     explicit FormTarvola(AboutCommands& about, QWidget* parent = nullptr);
     ~FormTarvola() override;
 
-    // Places the window, frame and all, in the middle of its screen's available area. Until the
-    // window manager has framed the window its frame is not known: it is centred again, once,
-    // as soon as a frame shows.
-    void centreOnScreen();
-
 protected:
     void closeEvent(QCloseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
-    void showEvent(QShowEvent* event) override;
 
 private:
     void createMenu();
@@ -64,7 +57,6 @@ private:
     std::array<QWidget*, kFormLayout.size()> m_controls {};
     std::array<std::unique_ptr<EditField>, kFormFields.size()> m_fields;
     RefreshTimer* Timer1 = nullptr;
-    bool m_centreOnceFramed = false;
 };
 
 } // namespace tarvola

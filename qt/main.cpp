@@ -2,6 +2,7 @@
 #include "qt/desktop_session.h"
 #include "qt/form_tarvola.h"
 #include "qt/open_link.h"
+#include "qt/window_placement.h"
 
 #include <QApplication>
 
@@ -11,7 +12,7 @@ int main(int argc, char* argv[])
 
     tarvola::AboutController about(tarvola::OpenLink);
     tarvola::FormTarvola window(about);
-    window.centreOnScreen();
+    tarvola::CentreOnScreen(window);
     window.show();
     return tarvola::LeaveDesktop(QApplication::exec());
 }

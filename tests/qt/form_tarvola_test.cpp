@@ -2,6 +2,7 @@
 #include "qt/form_tarvola.h"
 #include "qt/edit_field.h"
 #include "qt/refresh_timer.h"
+#include "qt/window_placement.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -116,7 +117,7 @@ private slots:
         m_about = {};
         m_window = std::make_unique<FormTarvola>(m_about);
         m_about.main = m_window.get();
-        m_window->centreOnScreen();
+        CentreOnScreen(*m_window);
         m_window->show();
         QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
     }
