@@ -50,13 +50,12 @@ LinkArea* NewLinkArea(QWidget* parent, const char* name, const QRect& geometry, 
     return area;
 }
 
-// A focusable picture: the donation picture as a link whose action opens the donation page, as
-// Space does (a focusable "image" with no action would leave a screen reader's user nothing to do
-// with it); the program icon as a picture. Decided when asked, since the picture is named after
-// it is made.
+// A focusable picture as its role makes it: a link (the donation picture) with one action that
+// does what Space does, or a plain picture (the program icon). A focusable "image" with no action
+// would leave a screen reader's user nothing to do with a picture that opens something.
 class AccessiblePicture : public QAccessibleWidget {
 public:
-    explicit AccessiblePicture(QWidget* picture) : QAccessibleWidget(picture, QAccessible::Graphic) { }
+    explicit AccessiblePicture(PictureControl* picture) : QAccessibleWidget(picture, QAccessible::Graphic) { }
 
     [[nodiscard]] QAccessible::Role role() const override
     {
@@ -75,18 +74,23 @@ public:
     }
 
 private:
-    [[nodiscard]] bool isDonation() const { return widget()->objectName() == QLatin1String("PictureDon"); }
+    [[nodiscard]] bool isDonation() const
+    {
+        return static_cast<const PictureControl*>(widget())->role() == PictureControl::Role::Link;
+    }
 };
 
-// What assistive technology sees of the window and its links. A plain widget window would be a
-// nameless "filler"; as a dialog it is named by its caption.
-QAccessibleInterface* AccessibleAboutPart(const QString& className, QObject* object)
+// What assistive technology sees of the window, its pictures and its links, decided by the
+// object's type. A plain widget window would be a nameless "filler"; as a dialog it is named by
+// its caption. For QAccessible::installFactory, which asks with each class name the object has,
+// most derived first: the type is known at the first.
+QAccessibleInterface* AccessibleAboutPart(const QString& /*className*/, QObject* object)
 {
-    if (className == QLatin1String("tarvola::About"))
-        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Dialog);
-    if (className == QLatin1String("tarvola::PictureControl"))
-        return new AccessiblePicture(static_cast<QWidget*>(object));
-    return LinkArea::accessibleFor(className, object);
+    if (auto* window = qobject_cast<About*>(object))
+        return new QAccessibleWidget(window, QAccessible::Dialog);
+    if (auto* picture = qobject_cast<PictureControl*>(object))
+        return new AccessiblePicture(picture);
+    return LinkArea::accessibleFor(object);
 }
 
 // The links' green, made darker or lighter where it would not read on the window's colour.
@@ -138,12 +142,12 @@ About::About(LinkOpener openLink, const AboutArtwork& artwork, QWidget* parent)
 
 void About::createPictures()
 {
-    Picture1 = new PictureControl(m_artwork.icon, this);
+    Picture1 = new PictureControl(m_artwork.icon, PictureControl::Role::Picture, this);
     Picture1->setObjectName(QStringLiteral("Picture1"));
     Picture1->setGeometry(Place(AboutControl::Picture1));
     Picture1->setAccessibleName(QString::fromUtf8(kProgramIconName));
 
-    PictureDon = new PictureControl(m_artwork.donation, this);
+    PictureDon = new PictureControl(m_artwork.donation, PictureControl::Role::Link, this);
     PictureDon->setObjectName(QStringLiteral("PictureDon"));
     PictureDon->setGeometry(QRect(Place(AboutControl::PictureDon).topLeft(), PictureDon->pixmap().size()));
     PictureDon->setCursor(m_artwork.hand);

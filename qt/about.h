@@ -16,6 +16,7 @@ class QPushButton;
 namespace tarvola {
 
 class LinkArea;
+class PictureControl;
 
 // Opens a link on behalf of a window; OpenLink in the program, a recorder in tests.
 using LinkOpener = std::function<void(QWidget* owner, const Link& link)>;
@@ -66,8 +67,8 @@ private:
     // Which presses and releases make a click (the shared rule).
     ClickRule m_clicks;
 
-    QLabel* Picture1 = nullptr;
-    QLabel* PictureDon = nullptr;
+    PictureControl* Picture1 = nullptr;
+    PictureControl* PictureDon = nullptr;
     QPushButton* Command1 = nullptr;
     LinkArea* SiteUlvo = nullptr;
     QLabel* Image2 = nullptr;
