@@ -2,13 +2,15 @@
 
 #include "app/accessible_names.h"
 #include "app/window_colours.h"
-#include "qt/window_font.h"
+#include "app/window_fonts.h"
+#include "app/window_texts.h"
 #include "qt/fitted_text.h"
-#include "qt/picture_control.h"
 #include "qt/link_area.h"
+#include "qt/picture_control.h"
+#include "qt/pixels.h"
 #include "qt/readable_colour.h"
 #include "qt/taskbar.h"
-#include "qt/pixels.h"
+#include "qt/window_font.h"
 
 #include <QAccessibleWidget>
 #include <QCloseEvent>
@@ -18,14 +20,12 @@
 #include <QMouseEvent>
 #include <QPushButton>
 
+#include <string_view>
 #include <utility>
 
 namespace tarvola {
 
 namespace {
-
-constexpr qreal kDialogFontPoints = 8.25;
-const QColor kLinkQColour(kLinkColour.red, kLinkColour.green, kLinkColour.blue);
 
 // The control's place in logical pixels, relative to its container.
 QRect Place(AboutControl control)
@@ -40,23 +40,22 @@ QLabel* NewPicture(const QPixmap& pixmap, QWidget* parent)
     return picture;
 }
 
-LinkArea* NewLinkArea(QWidget* parent, const char* name, const QRect& geometry, const QString& accessibleName,
+LinkArea* NewLinkArea(QWidget* parent, const char* name, const QRect& geometry, std::string_view accessibleName,
                       const QCursor& cursor)
 {
-    auto* area = new LinkArea(accessibleName, parent);
+    auto* area = new LinkArea(QString::fromUtf8(accessibleName), parent);
     area->setObjectName(QLatin1String(name));
     area->setGeometry(geometry);
     area->setCursor(cursor);
     return area;
 }
 
-// A focusable picture: the donation picture as a link whose action opens the donation page, as
-// Space does (a focusable "image" with no action would leave a screen reader's user nothing to do
-// with it); the program icon as a picture. Decided when asked, since the picture is named after
-// it is made.
+// A focusable picture as its role makes it: a link (the donation picture) with one action that
+// does what Space does, or a plain picture (the program icon). A focusable "image" with no action
+// would leave a screen reader's user nothing to do with a picture that opens something.
 class AccessiblePicture : public QAccessibleWidget {
 public:
-    explicit AccessiblePicture(QWidget* picture) : QAccessibleWidget(picture, QAccessible::Graphic) { }
+    explicit AccessiblePicture(PictureControl* picture) : QAccessibleWidget(picture, QAccessible::Graphic) { }
 
     [[nodiscard]] QAccessible::Role role() const override
     {
@@ -75,25 +74,30 @@ public:
     }
 
 private:
-    [[nodiscard]] bool isDonation() const { return widget()->objectName() == QLatin1String("PictureDon"); }
+    [[nodiscard]] bool isDonation() const
+    {
+        return static_cast<const PictureControl*>(widget())->role() == PictureControl::Role::Link;
+    }
 };
 
-// What assistive technology sees of the window and its links. A plain widget window would be a
-// nameless "filler"; as a dialog it is named by its caption.
-QAccessibleInterface* AccessibleAboutPart(const QString& className, QObject* object)
+// What assistive technology sees of the window, its pictures and its links, decided by the
+// object's type. A plain widget window would be a nameless "filler"; as a dialog it is named by
+// its caption. For QAccessible::installFactory, which asks with each class name the object has,
+// most derived first: the type is known at the first.
+QAccessibleInterface* AccessibleAboutPart(const QString& /*className*/, QObject* object)
 {
-    if (className == QLatin1String("tarvola::About"))
-        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Dialog);
-    if (className == QLatin1String("tarvola::PictureControl"))
-        return new AccessiblePicture(static_cast<QWidget*>(object));
-    return LinkArea::accessibleFor(className, object);
+    if (auto* window = qobject_cast<About*>(object))
+        return new QAccessibleWidget(window, QAccessible::Dialog);
+    if (auto* picture = qobject_cast<PictureControl*>(object))
+        return new AccessiblePicture(picture);
+    return LinkArea::accessibleFor(object);
 }
 
-// The classic green, made darker or lighter where it would not read on the window's colour.
+// The links' green, made darker or lighter where it would not read on the window's colour.
 void ColourAsLink(QLabel* address, const QColor& window)
 {
     QPalette palette = address->palette();
-    palette.setColor(QPalette::WindowText, ReadableOn(kLinkQColour, window));
+    palette.setColor(QPalette::WindowText, ReadableOn(ToQColor(kLinkColour), window));
     address->setPalette(palette);
 }
 
@@ -115,12 +119,12 @@ About::About(LinkOpener openLink, const AboutArtwork& artwork, QWidget* parent)
     , m_artwork(artwork)
 {
     setObjectName(QStringLiteral("About"));
-    setWindowTitle(QStringLiteral("About Ulvo"));
+    setWindowTitle(QString::fromUtf8(kAboutCaption));
     // A fixed tool window: small caption, close box only, kept out of the taskbar.
     setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(kClientSize);
-    setFont(ClassicSansFont(kDialogFontPoints));
+    setFont(WindowFont(kDialogFont));
     static const bool accessible = (QAccessible::installFactory(AccessibleAboutPart), true);
     (void)accessible;
 
@@ -138,29 +142,28 @@ About::About(LinkOpener openLink, const AboutArtwork& artwork, QWidget* parent)
 
 void About::createPictures()
 {
-    Picture1 = new PictureControl(m_artwork.icon, this);
+    Picture1 = new PictureControl(m_artwork.icon, PictureControl::Role::Picture, this);
     Picture1->setObjectName(QStringLiteral("Picture1"));
     Picture1->setGeometry(Place(AboutControl::Picture1));
     Picture1->setAccessibleName(QString::fromUtf8(kProgramIconName));
 
-    PictureDon = new PictureControl(m_artwork.donation, this);
+    PictureDon = new PictureControl(m_artwork.donation, PictureControl::Role::Link, this);
     PictureDon->setObjectName(QStringLiteral("PictureDon"));
     PictureDon->setGeometry(QRect(Place(AboutControl::PictureDon).topLeft(), PictureDon->pixmap().size()));
     PictureDon->setCursor(m_artwork.hand);
     PictureDon->setAccessibleName(QString::fromUtf8(kDonationPictureName));
 
-    Command1 = new QPushButton(QStringLiteral("OK"), this);
+    Command1 = new QPushButton(QString::fromUtf8(kOkText), this);
     Command1->setObjectName(QStringLiteral("Command1"));
     Command1->setGeometry(Place(AboutControl::Command1));
     Command1->setAutoDefault(false);
-    Command1->setAccessibleName(QStringLiteral("OK"));
+    Command1->setAccessibleName(QString::fromUtf8(kOkText));
     connect(Command1, &QPushButton::clicked, this, [this] { m_behaviour.clicked(AboutControl::Command1); });
 }
 
 void About::createSiteLink()
 {
-    SiteUlvo = NewLinkArea(this, "SiteUlvo", Place(AboutControl::SiteUlvo), QStringLiteral("Open web site"),
-                           m_artwork.hand);
+    SiteUlvo = NewLinkArea(this, "SiteUlvo", Place(AboutControl::SiteUlvo), kSiteLinkName, m_artwork.hand);
 
     // The banner takes no pointer input: over it, the pointer is over the link area.
     Image2 = NewPicture(m_artwork.banner, SiteUlvo);
@@ -174,7 +177,7 @@ void About::createSiteLink()
 
 void About::createMailLink()
 {
-    Mail = NewLinkArea(this, "Mail", Place(AboutControl::Mail), QStringLiteral("Send mail"), m_artwork.hand);
+    Mail = NewLinkArea(this, "Mail", Place(AboutControl::Mail), kMailLinkName, m_artwork.hand);
 
     Image1 = NewPicture(m_artwork.mail, Mail);
     Image1->setObjectName(QStringLiteral("Image1"));
@@ -186,18 +189,18 @@ void About::createMailLink()
 
 void About::createTitle()
 {
-    Label3 = new QLabel(QStringLiteral("Tarvola"), this);
+    Label3 = new QLabel(QString::fromUtf8(kAboutTitle), this);
     Label3->setObjectName(QStringLiteral("Label3"));
     Label3->setGeometry(Place(AboutControl::Label3));
     Label3->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    Label3->setFont(ArialFont(14.25));
+    Label3->setFont(WindowFont(kTitleFont));
     FitLabel(*Label3);
 
-    Label5 = new QLabel(QStringLiteral("v 1.1"), this);
+    Label5 = new QLabel(QString::fromUtf8(kAboutVersion), this);
     Label5->setObjectName(QStringLiteral("Label5"));
     Label5->setGeometry(Place(AboutControl::Label5));
     Label5->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    Label5->setFont(ArialFont(11.25, true));
+    Label5->setFont(WindowFont(kVersionFont));
     FitLabel(*Label5);
 }
 
@@ -235,17 +238,25 @@ bool About::eventFilter(QObject* watched, QEvent* event)
     case QEvent::MouseMove:
         m_behaviour.pointerMoved(controlOf(watched));
         break;
+    case QEvent::MouseButtonPress:
+        if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
+            m_clicks.pressed(controlOf(watched));
+        break;
     case QEvent::MouseButtonDblClick:
-        m_releaseEndsDoubleClick = true;
+        if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
+            m_clicks.doubleClicked();
         break;
     case QEvent::MouseButtonRelease: {
         const auto* mouse = static_cast<QMouseEvent*>(event);
-        const auto* control = static_cast<QWidget*>(watched);
-        const bool endsDoubleClick = std::exchange(m_releaseEndsDoubleClick, false);
+        if (mouse->button() != Qt::LeftButton)
+            break;
+        // The control that took the press gets the release wherever the pointer is: over another
+        // control the release is outside this one.
+        const bool over = static_cast<QWidget*>(watched)->rect().contains(mouse->position().toPoint());
+        const AboutControl clicked = m_clicks.released(over ? controlOf(watched) : AboutControl::Background);
         // The button reports its own clicks.
-        if (mouse->button() == Qt::LeftButton && !endsDoubleClick && watched != Command1
-            && control->rect().contains(mouse->position().toPoint()))
-            m_behaviour.clicked(controlOf(watched));
+        if (clicked != AboutControl::Background && clicked != AboutControl::Command1)
+            m_behaviour.clicked(clicked);
         break;
     }
     case QEvent::KeyPress: {

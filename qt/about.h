@@ -1,8 +1,9 @@
 #pragma once
 
-#include "qt/about_artwork.h"
 #include "app/about_behaviour.h"
 #include "app/about_lifetime.h"
+#include "app/click_rule.h"
+#include "qt/about_artwork.h"
 #include "qt/pixels.h"
 
 #include <QWidget>
@@ -15,6 +16,7 @@ class QPushButton;
 namespace tarvola {
 
 class LinkArea;
+class PictureControl;
 
 // Opens a link on behalf of a window; OpenLink in the program, a recorder in tests.
 using LinkOpener = std::function<void(QWidget* owner, const Link& link)>;
@@ -62,12 +64,11 @@ private:
     LinkOpener m_openLink;
     const AboutArtwork& m_artwork;
     AboutBehaviour m_behaviour {*this};
-    // A double-click is a press, a release, a double-click and a release: the second release
-    // must not open the link again.
-    bool m_releaseEndsDoubleClick = false;
+    // Which presses and releases make a click (the shared rule).
+    ClickRule m_clicks;
 
-    QLabel* Picture1 = nullptr;
-    QLabel* PictureDon = nullptr;
+    PictureControl* Picture1 = nullptr;
+    PictureControl* PictureDon = nullptr;
     QPushButton* Command1 = nullptr;
     LinkArea* SiteUlvo = nullptr;
     QLabel* Image2 = nullptr;

@@ -1,8 +1,8 @@
 #include "qt/about_artwork.h"
 
 #include "qt/artwork.h"
-#include "qt/hand_cursor.h"
 
+#include <QBitmap>
 #include <QIcon>
 
 namespace tarvola {
@@ -18,6 +18,17 @@ QPixmap MailIcon()
     icon.addPixmap(Artwork(QStringLiteral("mail_16.png")));
     icon.addPixmap(Artwork(QStringLiteral("mail_32.png")));
     return icon.pixmap(kMailIconSize);
+}
+
+// The monochrome pointing hand shown over links, 32 x 32, hot spot at the tip of the index
+// finger.
+QCursor HandCursor()
+{
+    constexpr int kHotX = 5;
+    constexpr int kHotY = 0;
+    const QBitmap outline = QBitmap::fromImage(ArtworkImage(QStringLiteral("hand_cursor.xbm")));
+    const QBitmap mask = QBitmap::fromImage(ArtworkImage(QStringLiteral("hand_cursor_mask.xbm")));
+    return QCursor(outline, mask, kHotX, kHotY);
 }
 
 } // namespace

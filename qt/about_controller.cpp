@@ -15,7 +15,8 @@ AboutController::~AboutController()
 AboutWindow* AboutController::createWindow()
 {
     auto* window = new About(m_openLink, m_artwork);
-    // A closing window is destroyed a moment later; from now on the next command makes a new one.
+    // A closing window is destroyed a moment later; from its closing on, the next command makes a
+    // new one.
     QObject::connect(window, &About::closed, window, [this] { m_lifetime.windowGone(); });
     return window;
 }

@@ -1,5 +1,7 @@
 #include "qt/desktop_session.h"
 
+#include "app/version.h"
+
 #include <QApplication>
 #include <QRegularExpression>
 
@@ -106,7 +108,18 @@ std::unique_ptr<QApplication> StartOnDesktop(int& argc, char** argv)
         if (g_previousHandler)
             g_previousHandler(message.type, context, message.text);
     }
+    ConfigureApplication();
     return application;
+}
+
+void ConfigureApplication()
+{
+    QApplication::setApplicationName(QStringLiteral("Tarvola"));
+    QApplication::setApplicationVersion(QStringLiteral(TARVOLA_VERSION_TEXT));
+    // Ties the windows to the installed desktop entry: it becomes the Wayland app id, by which
+    // docks and task switchers find the entry's name and icon. (On X11 they match the window
+    // class, the application name above, against the entry's StartupWMClass.)
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.ulvo.Tarvola"));
 }
 
 int LeaveDesktop(int status)

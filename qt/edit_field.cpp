@@ -19,8 +19,8 @@ void EditField::write(std::string_view text)
         return;
     m_edit.setText(written);
     // setText leaves the cursor at the end, and a line edit scrolls to its cursor: a result wider
-    // than the field would lose its start, minus sign included. Show the start, as the classic
-    // edit control does.
+    // than the field would lose its start, minus sign included. Show the start, as a Windows edit
+    // control does when its text is set.
     m_edit.setCursorPosition(0);
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/form_fields.h"
 #include "app/form_layout.h"
 #include "qt/pixels.h"
 
@@ -9,19 +10,18 @@
 #include <memory>
 
 class QAction;
-class QGroupBox;
 class QLabel;
 class QLineEdit;
 
 namespace tarvola {
 
 class AboutCommands;
-struct FieldDefault;
 class EditField;
 class RefreshTimer;
 
 // The main window: degrees-minutes-seconds to decimal degrees above, decimal degrees to
-// degrees-minutes-seconds below, both refreshed ten times a second from their inputs.
+// degrees-minutes-seconds below, both refreshed ten times a second from their inputs. Its
+// controls, their texts, fonts and places are the shared layout's (form_layout.h).
 class FormTarvola : public QMainWindow {
     Q_OBJECT
 
@@ -32,44 +32,31 @@ public:
     explicit FormTarvola(AboutCommands& about, QWidget* parent = nullptr);
     ~FormTarvola() override;
 
-    // Places the window, frame and all, in the middle of its screen's available area. Until the
-    // window manager has framed the window its frame is not known: it is centred again, once,
-    // as soon as a frame shows.
-    void centreOnScreen();
-
 protected:
     void closeEvent(QCloseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
-    void showEvent(QShowEvent* event) override;
 
 private:
     void createMenu();
-    void createDmsToDecimal(QWidget* client);
-    void createDecimalToDms(QWidget* client);
+    void createControls(QWidget* client);
     void setTabOrder();
     void startRefresh();
 
-    void addUnitMark(QGroupBox* frame, int index, const QString& text, const QRect& geometry);
-    QLineEdit* addField(QGroupBox* frame, const char* name, const FieldDefault& field, const QString& accessibleName,
-                        const QRect& geometry, bool readOnly);
+    [[nodiscard]] QWidget* addFrame(const FormPlace& place, QWidget* client);
+    [[nodiscard]] QLabel* addLabel(const FormPlace& place, QWidget* frame);
+    [[nodiscard]] QLineEdit* addField(const FormPlace& place, const FormField& field, QWidget* frame);
+
+    // The control of the layout, once created.
+    [[nodiscard]] QWidget* control(FormControl name) const { return m_controls[static_cast<std::size_t>(name)]; }
+    // One of the six fields, once created.
+    [[nodiscard]] QLineEdit* field(const FormField& field) const;
 
     AboutCommands& m_about;
 
     QAction* MenuAbout = nullptr;
-    QGroupBox* Frame1 = nullptr;
-    QGroupBox* Frame2 = nullptr;
-    std::array<QLabel*, 2> Label3 {};
-    std::array<QLabel*, 5> Label1 {};
-    QLineEdit* Text1 = nullptr;
-    QLineEdit* Text2 = nullptr;
-    QLineEdit* Text3 = nullptr;
-    QLineEdit* Text4 = nullptr;
-    QLineEdit* Text5 = nullptr;
-    QLineEdit* Text6 = nullptr;
-
-    std::array<std::unique_ptr<EditField>, 6> m_fields;
+    // Frame1 ... Text6, by FormControl.
+    std::array<QWidget*, kFormLayout.size()> m_controls {};
+    std::array<std::unique_ptr<EditField>, kFormFields.size()> m_fields;
     RefreshTimer* Timer1 = nullptr;
-    bool m_centreOnceFramed = false;
 };
 
 } // namespace tarvola

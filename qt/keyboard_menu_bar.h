@@ -5,9 +5,9 @@
 
 namespace tarvola {
 
-// A menu bar whose entries, having no sub-menus, are reached by keyboard as in a classic dialog:
-// F10 or Alt alone gives it the focus, drawn as the highlighted entry; Return, Enter, Space or
-// Down runs that entry; Escape, F10 or Alt gives the focus back to where it was.
+// A menu bar whose entries, having no sub-menus, are reached by keyboard as in a Windows dialog's
+// menu bar: F10 or Alt alone gives it the focus, drawn as the highlighted entry; Return, Enter,
+// Space or Down runs that entry; Escape, F10 or Alt gives the focus back to where it was.
 class KeyboardMenuBar : public QMenuBar {
     Q_OBJECT
 

@@ -27,10 +27,10 @@ LinkArea::LinkArea(const QString& accessibleName, QWidget* parent)
     setAccessibleName(accessibleName);
 }
 
-QAccessibleInterface* LinkArea::accessibleFor(const QString& className, QObject* object)
+QAccessibleInterface* LinkArea::accessibleFor(QObject* object)
 {
-    if (className == QLatin1String("tarvola::LinkArea"))
-        return new AccessibleLinkArea(static_cast<LinkArea*>(object));
+    if (auto* area = qobject_cast<LinkArea*>(object))
+        return new AccessibleLinkArea(area);
     return nullptr;
 }
 

@@ -14,9 +14,8 @@ class LinkArea : public QFrame {
 public:
     LinkArea(const QString& accessibleName, QWidget* parent);
 
-    // What assistive technology sees of a link area; none for other objects. For
-    // QAccessible::installFactory.
-    static QAccessibleInterface* accessibleFor(const QString& className, QObject* object);
+    // What assistive technology sees of a link area; none for other objects.
+    static QAccessibleInterface* accessibleFor(QObject* object);
 
 signals:
     // Assistive technology followed the link.

@@ -1,19 +1,18 @@
 #include "qt/about_controller.h"
-#include "qt/application_setup.h"
 #include "qt/desktop_session.h"
 #include "qt/form_tarvola.h"
 #include "qt/open_link.h"
+#include "qt/window_placement.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[])
 {
     const auto app = tarvola::StartOnDesktop(argc, argv);
-    tarvola::ConfigureApplication();
 
     tarvola::AboutController about(tarvola::OpenLink);
     tarvola::FormTarvola window(about);
-    window.centreOnScreen();
+    tarvola::CentreOnScreen(window);
     window.show();
     return tarvola::LeaveDesktop(QApplication::exec());
 }

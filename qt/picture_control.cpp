@@ -6,8 +6,9 @@
 
 namespace tarvola {
 
-PictureControl::PictureControl(const QPixmap& pixmap, QWidget* parent)
+PictureControl::PictureControl(const QPixmap& pixmap, Role role, QWidget* parent)
     : QLabel(parent)
+    , m_role(role)
 {
     setPixmap(pixmap);
     setFocusPolicy(Qt::StrongFocus);

@@ -20,8 +20,7 @@ double ContrastRatio(const QColor& first, const QColor& second)
 
 QColor ReadableOn(const QColor& preferred, const QColor& background)
 {
-    const Rgb readable = ReadableOn(ToRgb(preferred), ToRgb(background));
-    return {readable.red, readable.green, readable.blue};
+    return ToQColor(ReadableOn(ToRgb(preferred), ToRgb(background)));
 }
 
 } // namespace tarvola

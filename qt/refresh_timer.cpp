@@ -7,7 +7,7 @@ RefreshTimer::RefreshTimer(RefreshFields fields, SeparatorSource separators, QOb
     , m_fields(fields)
     , m_separators(std::move(separators))
 {
-    m_timer.setInterval(kIntervalMs);
+    m_timer.setInterval(kRefreshIntervalMs);
     connect(&m_timer, &QTimer::timeout, this, &RefreshTimer::tick);
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/locale_separators.h"
 #include "app/refresh_cycle.h"
+#include "core/locale_separators.h"
 
 #include <QObject>
 #include <QTimer>
@@ -10,14 +10,12 @@
 
 namespace tarvola {
 
-// Runs the refresh cycle on its fields every 100 ms on the user-interface thread, reading the
-// locale's separators afresh at each tick.
+// Runs the refresh cycle on its fields every kRefreshIntervalMs on the user-interface thread,
+// reading the locale's separators afresh at each tick.
 class RefreshTimer : public QObject {
     Q_OBJECT
 
 public:
-    static constexpr int kIntervalMs = 100;
-
     using SeparatorSource = std::function<LocaleSeparators()>;
 
     RefreshTimer(RefreshFields fields, SeparatorSource separators, QObject* parent = nullptr);
@@ -28,7 +26,7 @@ public:
     // The time between ticks, in milliseconds, as the timer was given it.
     [[nodiscard]] int interval() const { return m_timer.interval(); }
 
-    // One refresh now, outside the timer's rhythm.
+    // One refresh at once, outside the timer's rhythm.
     void tick();
 
 private:

@@ -5,7 +5,7 @@
 namespace tarvola {
 
 // The decimal and group separators of the user's locale (LC_ALL, then LC_NUMERIC, then LANG),
-// read now.
+// read afresh at each call.
 [[nodiscard]] LocaleSeparators UserSeparators();
 
 } // namespace tarvola

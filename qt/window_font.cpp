@@ -4,29 +4,14 @@
 
 namespace tarvola {
 
-namespace {
-
-// Liberation Sans and Arimo share Arial's metrics, which Microsoft Sans Serif follows closely.
-QFont FontWithFallbacks(const QString& family, qreal pointSize)
+QFont WindowFont(const FontSpec& spec)
 {
     QFont font;
-    font.setFamilies({family, QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"), QStringLiteral("Arial")});
+    font.setFamilies({QString::fromUtf8(spec.face), QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
+                      QStringLiteral("Arial")});
     font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(pointSize);
-    return font;
-}
-
-} // namespace
-
-QFont ClassicSansFont(qreal pointSize)
-{
-    return FontWithFallbacks(QStringLiteral("Microsoft Sans Serif"), pointSize);
-}
-
-QFont ArialFont(qreal pointSize, bool bold)
-{
-    QFont font = FontWithFallbacks(QStringLiteral("Arial"), pointSize);
-    font.setBold(bold);
+    font.setPointSizeF(spec.points);
+    font.setBold(spec.bold);
     return font;
 }
 

@@ -1,14 +1,15 @@
 #pragma once
 
+#include "app/window_fonts.h"
+
 #include <QFont>
 
 namespace tarvola {
 
-// "Microsoft Sans Serif" at the given size when the system has it, else the closest free sans
-// with the same metrics, so that texts fit the fixed layouts.
-[[nodiscard]] QFont ClassicSansFont(qreal pointSize);
-
-// "Arial" when the system has it, else a free sans with the same metrics.
-[[nodiscard]] QFont ArialFont(qreal pointSize, bool bold = false);
+// The font a window asks for (window_fonts.h) as a Qt font: its face when the system has it,
+// else the first of Liberation Sans, Arimo and Arial that it has, then any sans. The layouts
+// were measured with Microsoft Sans Serif and Arial, whose metrics these free faces share, so
+// that texts still fit their places.
+[[nodiscard]] QFont WindowFont(const FontSpec& spec);
 
 } // namespace tarvola

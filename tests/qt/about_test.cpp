@@ -1,7 +1,12 @@
+#include "app/accessible_names.h"
+#include "app/version.h"
+#include "app/window_colours.h"
+#include "app/window_fonts.h"
+#include "app/window_texts.h"
 #include "qt/about.h"
 #include "qt/about_controller.h"
-#include "qt/application_setup.h"
 #include "qt/artwork.h"
+#include "qt/desktop_session.h"
 #include "qt/form_tarvola.h"
 #include "qt/open_link.h"
 #include "qt/readable_colour.h"
@@ -26,6 +31,7 @@
 #include <QUrl>
 
 #include <algorithm>
+#include <string_view>
 #include <vector>
 
 Q_DECLARE_METATYPE(tarvola::AboutControl)
@@ -213,7 +219,7 @@ private slots:
     void laysOutTheWindowAsAFixedToolWindow()
     {
         About* about = openAbout();
-        QCOMPARE(about->windowTitle(), QStringLiteral("About Ulvo"));
+        QCOMPARE(about->windowTitle(), QString::fromUtf8(kAboutCaption));
         QVERIFY(about->windowFlags().testFlag(Qt::Tool));
         QVERIFY(!about->windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
         QVERIFY(!about->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
@@ -227,26 +233,27 @@ private slots:
         // The title and version: their texts and faces, and drawn in the middle of their places.
         struct Title {
             const char* name;
-            const char* text;
-            qreal points;
-            bool bold;
+            std::string_view text;
+            const FontSpec& font;
         };
-        for (const Title& title : {Title {"Label3", "Tarvola", 14.25, false}, Title {"Label5", "v 1.1", 11.25, true}}) {
+        for (const Title& title :
+             {Title {"Label3", kAboutTitle, kTitleFont}, Title {"Label5", kAboutVersion, kVersionFont}}) {
             auto* label = child<QLabel>(about, title.name);
-            QCOMPARE(label->text(), QLatin1String(title.text));
-            QCOMPARE(label->font().pointSizeF(), title.points);
-            QCOMPARE(label->font().bold(), title.bold);
+            QCOMPARE(label->text(), QString::fromUtf8(title.text));
+            QCOMPARE(label->font().families().constFirst(), QString::fromUtf8(title.font.face));
+            QCOMPARE(label->font().pointSizeF(), title.font.points);
+            QCOMPARE(label->font().bold(), title.font.bold);
             const QRect ink = InkBox(label->grab().toImage());
             const int left = ink.left(), right = label->width() - 1 - ink.right();
             QVERIFY2(std::abs(left - right) <= 2, qPrintable(QStringLiteral("%1 drawn %2 px from the left, %3 from the right")
                                                                  .arg(QLatin1String(title.name)).arg(left).arg(right)));
         }
         QCOMPARE(child<QLabel>(about, "Label2")->text(), QStringLiteral("http://www.ulvo.example.org"));
-        // The classic green, a shade darker where the light palette's grey asks for it.
+        // The links' green, a shade darker where the light palette's grey asks for it.
         const QColor link = child<QLabel>(about, "Label1")->palette().color(QPalette::WindowText);
-        QCOMPARE(link.hslHue(), 120);
-        QVERIFY(link.red() == 0 && link.blue() == 0 && link.green() >= 120 && link.green() <= 128);
-        QCOMPARE(child<QPushButton>(about, "Command1")->text(), QStringLiteral("OK"));
+        QCOMPARE(link.hslHue(), ToQColor(kLinkColour).hslHue());
+        QVERIFY(link.red() == 0 && link.blue() == 0 && link.green() >= 120 && link.green() <= kLinkColour.green);
+        QCOMPARE(child<QPushButton>(about, "Command1")->text(), QString::fromUtf8(kOkText));
         QVERIFY(!child<QPushButton>(about, "Command1")->isDefault());
         // Every picture is really there, at its size, drawn from its own compiled-in drawing (the
         // mail icon's 32-pixel one, not its 16-pixel one scaled up).
@@ -466,7 +473,7 @@ private slots:
             const QColor link = child<QLabel>(about, name)->palette().color(QPalette::WindowText);
             const double ratio = ContrastRatio(link, about->palette().color(QPalette::Window));
             QVERIFY2(ratio >= 4.5, qPrintable(QStringLiteral("%1: %2").arg(QLatin1String(name)).arg(ratio)));
-            QCOMPARE(link.hslHue(), 120); // still the link green
+            QCOMPARE(link.hslHue(), ToQColor(kLinkColour).hslHue()); // still the link green
         }
     }
 
@@ -476,12 +483,14 @@ private slots:
         QTest::addColumn<QAccessible::Role>("role");
         QTest::addColumn<QString>("accessibleName");
         QTest::addColumn<QList<Link>>("followed"); // what its action opens
-        QTest::newRow("window") << QString() << QAccessible::Dialog << "About Ulvo" << QList<Link>();
-        QTest::newRow("mail") << "Mail" << QAccessible::Link << "Send mail" << QList<Link>({MailLink()});
-        QTest::newRow("site") << "SiteUlvo" << QAccessible::Link << "Open web site" << QList<Link>({WebSiteLink()});
-        QTest::newRow("donation") << "PictureDon" << QAccessible::Link << "Donate" << QList<Link>({DonationLink()});
-        QTest::newRow("icon") << "Picture1" << QAccessible::Graphic << "Tarvola" << QList<Link>();
-        QTest::newRow("OK") << "Command1" << QAccessible::Button << "OK" << QList<Link>();
+        const auto text = [](std::string_view name) { return QString::fromUtf8(name); };
+        QTest::newRow("window") << QString() << QAccessible::Dialog << text(kAboutCaption) << QList<Link>();
+        QTest::newRow("mail") << "Mail" << QAccessible::Link << text(kMailLinkName) << QList<Link>({MailLink()});
+        QTest::newRow("site") << "SiteUlvo" << QAccessible::Link << text(kSiteLinkName) << QList<Link>({WebSiteLink()});
+        QTest::newRow("donation") << "PictureDon" << QAccessible::Link << text(kDonationPictureName)
+                                  << QList<Link>({DonationLink()});
+        QTest::newRow("icon") << "Picture1" << QAccessible::Graphic << text(kProgramIconName) << QList<Link>();
+        QTest::newRow("OK") << "Command1" << QAccessible::Button << text(kOkText) << QList<Link>();
     }
     void exposesTheWindowAndItsLinksToScreenReaders()
     {
@@ -522,13 +531,13 @@ private slots:
     void theApplicationReportsItsVersionAndTheMainWindowAloneHasTheIcon()
     {
         ConfigureApplication();
-        QCOMPARE(QCoreApplication::applicationVersion(), QStringLiteral("1.00.0001"));
+        QCOMPARE(QCoreApplication::applicationVersion(), QStringLiteral(TARVOLA_VERSION_TEXT));
         // The windows keep their own captions; About has no icon.
         FormTarvola window(*m_controller);
-        QCOMPARE(window.windowTitle(), QStringLiteral(" Tarvola v1.1"));
+        QCOMPARE(window.windowTitle(), QString::fromUtf8(kMainCaption));
         QCOMPARE(window.windowIcon().availableSizes(), QList<QSize>({QSize(48, 48)}));
         About* about = openAbout();
-        QCOMPARE(about->windowTitle(), QStringLiteral("About Ulvo"));
+        QCOMPARE(about->windowTitle(), QString::fromUtf8(kAboutCaption));
         QVERIFY(about->windowIcon().isNull());
     }
 
@@ -612,20 +621,32 @@ private slots:
         QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QStringLiteral(", "))));
     }
 
-    void closingTheMainWindowClosesAboutAndEndsTheLoop()
+    void closingTheMainWindowClosesAboutFirstAndEndsTheLoop()
     {
         FormTarvola window(*m_controller);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         QAction* menuAbout = window.findChild<QAction*>("MenuAbout");
         QTest::mouseClick(window.menuBar(), Qt::LeftButton, {}, window.menuBar()->actionGeometry(menuAbout).center());
-        QVERIFY(m_controller->window());
+        About* about = m_controller->window();
+        QVERIFY(about);
+        int closes = 0;
+        bool mainShownAtClose = false;
+        connect(about, &About::closed, &window, [&] {
+            ++closes;
+            mainShownAtClose = window.isVisible();
+        });
+        // The program's own loop: QCoreApplication::quit only ends a running exec().
         QTimer::singleShot(100, &window, [&] { window.close(); });
         QTimer watchdog;
+        watchdog.setSingleShot(true);
         connect(&watchdog, &QTimer::timeout, [] { QCoreApplication::exit(1); });
         watchdog.start(5000);
         QCOMPARE(QCoreApplication::exec(), 0);
+        QCOMPARE(closes, 1);
+        QVERIFY2(mainShownAtClose, "About must close while the main window still shows");
         QCOMPARE(aboutWindows().size(), 0);
+        QVERIFY(!window.isVisible());
     }
 };
 

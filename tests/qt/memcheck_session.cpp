@@ -1,7 +1,7 @@
 // One short session of the real program for valgrind: start, 50 refresh ticks, the About
 // window opened and closed three times, then the main window closed.
 #include "qt/about_controller.h"
-#include "qt/application_setup.h"
+#include "qt/desktop_session.h"
 #include "qt/form_tarvola.h"
 #include "qt/refresh_timer.h"
 

@@ -1,11 +1,10 @@
-// Started as the program starts (its desktop session, its set-up, its main window), types a
+// Started as the program starts (its desktop session, its main window), types a
 // value into the decimal field once the window is exposed and prints the platform and what the
 // degrees-minutes-seconds result shows after the next refresh. The keys go to the field
 // directly: a headless compositor has no keyboard to send them through.
 // Prints "platform NAME" and "result TEXT"; status 1 when the window or the refresh never comes.
 // It leaves as the program does, so a hang at the end fails the test.
 #include "qt/about_controller.h"
-#include "qt/application_setup.h"
 #include "qt/desktop_session.h"
 #include "qt/form_tarvola.h"
 
@@ -18,7 +17,6 @@
 int main(int argc, char* argv[])
 {
     const auto app = tarvola::StartOnDesktop(argc, argv);
-    tarvola::ConfigureApplication();
     tarvola::AboutController about([](QWidget*, const tarvola::Link&) {});
     tarvola::FormTarvola window(about);
     window.show();
