@@ -8,7 +8,7 @@ namespace tarvola {
 
 // A font as the windows ask for it: the face, the size in points, bold or not. Each front end
 // turns it into its toolkit's font at the window's resolution.
-struct FontSpec {
+struct FontDescription {
     std::string_view face;
     double points = 0;
     bool bold = false;
@@ -18,14 +18,14 @@ struct FontSpec {
 // it takes a face with the same metrics (the Qt front end).
 inline constexpr std::string_view kDialogFace = "Microsoft Sans Serif";
 
-inline constexpr FontSpec kDialogFont {kDialogFace, 8.25};   // both windows, frames and headers
-inline constexpr FontSpec kFieldFont {kDialogFace, 9.75};    // the six fields
-inline constexpr FontSpec kUnitMarkFont {kDialogFace, 12};   // the unit marks
-inline constexpr FontSpec kTitleFont {"Arial", 14.25};       // About's title, Label3
-inline constexpr FontSpec kVersionFont {"Arial", 11.25, true}; // About's version, Label5
+inline constexpr FontDescription kDialogFont {kDialogFace, 8.25};   // both windows, frames and headers
+inline constexpr FontDescription kFieldFont {kDialogFace, 9.75};    // the six fields
+inline constexpr FontDescription kUnitMarkFont {kDialogFace, 12};   // the unit marks
+inline constexpr FontDescription kTitleFont {"Arial", 14.25};       // About's title, Label3
+inline constexpr FontDescription kVersionFont {"Arial", 11.25, true}; // About's version, Label5
 
 // The font of a control of the main window.
-[[nodiscard]] constexpr const FontSpec& FontOf(FormControlKind kind)
+[[nodiscard]] constexpr const FontDescription& FontOf(FormControlKind kind)
 {
     switch (kind) {
     case FormControlKind::Field: return kFieldFont;

@@ -4,14 +4,14 @@
 
 namespace tarvola {
 
-QFont WindowFont(const FontSpec& spec)
+QFont WindowFont(const FontDescription& description)
 {
     QFont font;
-    font.setFamilies({QString::fromUtf8(spec.face), QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
+    font.setFamilies({QString::fromUtf8(description.face), QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
                       QStringLiteral("Arial")});
     font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(spec.points);
-    font.setBold(spec.bold);
+    font.setPointSizeF(description.points);
+    font.setBold(description.bold);
     return font;
 }
 

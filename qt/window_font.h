@@ -10,6 +10,6 @@ namespace tarvola {
 // else the first of Liberation Sans, Arimo and Arial that it has, then any sans. The layouts
 // were measured with Microsoft Sans Serif and Arial, whose metrics these free faces share, so
 // that texts still fit their places.
-[[nodiscard]] QFont WindowFont(const FontSpec& spec);
+[[nodiscard]] QFont WindowFont(const FontDescription& description);
 
 } // namespace tarvola

@@ -7,13 +7,13 @@
 
 namespace tarvola::win32 {
 
-WindowFont::WindowFont(const FontSpec& font, int dpi, bool underline)
+WindowFont::WindowFont(const FontDescription& description, int dpi, bool underline)
 {
     // A negative height asks for the character height, as point sizes mean it.
-    const int height = -static_cast<int>(std::lround(font.points * dpi / 72.0));
-    m_font = CreateFontW(height, 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL, FALSE, underline ? TRUE : FALSE, FALSE,
+    const int height = -static_cast<int>(std::lround(description.points * dpi / 72.0));
+    m_font = CreateFontW(height, 0, 0, 0, description.bold ? FW_BOLD : FW_NORMAL, FALSE, underline ? TRUE : FALSE, FALSE,
                          DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                         DEFAULT_PITCH | FF_SWISS, Widen(font.face).c_str());
+                         DEFAULT_PITCH | FF_SWISS, Widen(description.face).c_str());
 }
 
 WindowFont& WindowFont::operator=(WindowFont&& other) noexcept

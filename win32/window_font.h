@@ -12,7 +12,7 @@ class WindowFont {
 public:
     WindowFont() = default;
     // The font at `dpi`: its points to pixels, as Windows rounds them. Null when GDI fails.
-    WindowFont(const FontSpec& font, int dpi, bool underline = false);
+    WindowFont(const FontDescription& description, int dpi, bool underline = false);
     WindowFont(WindowFont&& other) noexcept : m_font(other.m_font) { other.m_font = nullptr; }
     WindowFont& operator=(WindowFont&& other) noexcept;
     WindowFont(const WindowFont&) = delete;

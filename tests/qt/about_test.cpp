@@ -234,7 +234,7 @@ private slots:
         struct Title {
             const char* name;
             std::string_view text;
-            const FontSpec& font;
+            const FontDescription& font;
         };
         for (const Title& title :
              {Title {"Label3", kAboutTitle, kTitleFont}, Title {"Label5", kAboutVersion, kVersionFont}}) {
