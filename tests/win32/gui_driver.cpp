@@ -779,9 +779,11 @@ void CheckVersionRecord(const std::wstring& exe)
     VS_FIXEDFILEINFO* fixed = nullptr;
     UINT size = 0;
     VerQueryValueW(data.data(), L"\\", reinterpret_cast<void**>(&fixed), &size);
-    Check(fixed && fixed->dwFileVersionMS == 0x00010000 && fixed->dwFileVersionLS == 0x00000001
-              && fixed->dwProductVersionMS == 0x00010000 && fixed->dwProductVersionLS == 0x00000001,
-          "file and product version 1,0,0,1");
+    constexpr DWORD kVersionHigh = MAKELONG(TARVOLA_VERSION_MINOR, TARVOLA_VERSION_MAJOR);
+    constexpr DWORD kVersionLow = MAKELONG(TARVOLA_VERSION_TWEAK, TARVOLA_VERSION_PATCH);
+    Check(fixed && fixed->dwFileVersionMS == kVersionHigh && fixed->dwFileVersionLS == kVersionLow
+              && fixed->dwProductVersionMS == kVersionHigh && fixed->dwProductVersionLS == kVersionLow,
+          "file and product version are the build's four numbers");
     WORD* translation = nullptr;
     VerQueryValueW(data.data(), L"\\VarFileInfo\\Translation", reinterpret_cast<void**>(&translation), &size);
     Check(translation && translation[0] == 0x040C && translation[1] == 1200, "French, Unicode");
