@@ -248,6 +248,8 @@ def program_icon_svg():
 
 
 # The sizes of the program icon a desktop's icon theme gets, besides the scalable drawing.
+# The page: the About picture at twice the size, and the installed app's icons.
+WEB_ICON_SIZES = (96, 192, 512)
 THEME_ICON_SIZES = (16, 22, 24, 32, 48, 64, 128, 256)
 
 
@@ -430,3 +432,10 @@ if __name__ == "__main__":
     write_multi_ico("mail.ico", [mail_icon(32), mail_icon(16), mail_icon(64)], transparent=MAIL_BACKGROUND,
                     palette_size=16)
     write_cur("hand.cur", outline, mask, hot=(5, 0))
+    # The page's pictures at twice the size, for screens of twice the density, and the icon at
+    # the sizes browsers install a web app with.
+    write_rgb_png("donation_2x.png", donation_picture(2))
+    write_rgb_png("site_banner_2x.png", site_banner(2))
+    write_png("mail_64.png", mail_icon(64), palette_size=16)
+    for icon_size in WEB_ICON_SIZES:
+        write_png(f"tarvola_{icon_size}.png", program_icon(icon_size))
