@@ -1,6 +1,7 @@
 #include "core/number_text.h"
 
 #include "core/conversion_failure.h"
+#include "core/double_chars.h"
 #include "core/rounded_decimal.h"
 
 #include <algorithm>
@@ -69,8 +70,8 @@ std::string NonFiniteText(double x)
     return x < 0 ? "-inf" : "inf";
 }
 
-// The number as plain ASCII that from_chars reads ("12.5e-3", no sign), with what is needed to
-// tell an overflow from an underflow when from_chars reports the value out of range.
+// The number as plain ASCII that ReadDouble reads ("12.5e-3", no sign), with what is needed to
+// tell an overflow from an underflow when ReadDouble reports the value out of range.
 struct PlainNumber {
     std::string text;
     bool negative = false;
@@ -262,7 +263,7 @@ std::optional<double> TryParseNumber(std::string_view text, const LocaleSeparato
     const char* const first = plain->text.data();
     const char* const last = first + plain->text.size();
     double value = 0;
-    const auto [end, error] = std::from_chars(first, last, value, std::chars_format::general);
+    const auto [end, error] = detail::ReadDouble(first, last, value);
     if (error == std::errc::result_out_of_range) {
         if (plain->order >= 0)
             return std::nullopt; // too large for a double

@@ -1,5 +1,7 @@
 #include "core/rounded_decimal.h"
 
+#include "core/double_chars.h"
+
 #include <charconv>
 #include <system_error>
 
@@ -7,12 +9,11 @@ namespace tarvola::detail {
 
 RoundedDecimal RoundedDecimal::From(double x)
 {
-    // to_chars is exact and ignores the C locale, which the toolkit may have switched to a
+    // WriteScientific is exact and ignores the C locale, which the toolkit may have switched to a
     // decimal comma. Scientific notation with 14 fractional digits is exactly 15 significant
     // digits: "-d.ddddddddddddddde+XX".
     char buffer[32];
-    const auto [end, error] = std::to_chars(std::begin(buffer), std::end(buffer), x,
-                                            std::chars_format::scientific, kDigits - 1);
+    const auto [end, error] = WriteScientific(std::begin(buffer), std::end(buffer), x, kDigits - 1);
     RoundedDecimal result;
     if (error != std::errc {})
         return result; // cannot happen for a finite double; zero is a safe answer
