@@ -1,0 +1,258 @@
+"use strict";
+var Tarvola = Tarvola || {};
+
+// The About window: a modeless window on the page with the program icon, title, version, the
+// mail and site links, the donation picture and OK, laid out from the shared table. The shared
+// behaviour decides the underlines, clicks and links; this class draws and reports events.
+Tarvola.About = class {
+    constructor(parent, facts, native, onGone) {
+        this.facts = facts;
+        this.native = native;
+        this.onGone = onGone;
+        const about = facts.about;
+
+        this.element = document.createElement("section");
+        this.element.className = "window about-window";
+        this.element.setAttribute("role", "dialog");
+        this.element.setAttribute("aria-labelledby", "AboutCaption");
+
+        const captionBar = document.createElement("div");
+        captionBar.className = "caption-bar";
+        const caption = document.createElement("span");
+        caption.id = "AboutCaption";
+        caption.textContent = about.caption;
+        captionBar.append(caption);
+        this.element.append(captionBar);
+        this.makeMovable(captionBar);
+
+        this.client = document.createElement("div");
+        this.client.className = "client";
+        this.client.style.width = `${about.client[2]}px`;
+        this.client.style.height = `${about.client[3]}px`;
+        this.client.style.font = Tarvola.fontCss(facts.fonts.dialog);
+        this.element.append(this.client);
+
+        this.controls = new Map();
+        for (const control of about.controls)
+            this.controls.set(control.name, this.createControl(control));
+        // Containers first, then what they hold; in the tab order the page gives the focusable
+        // ones: the two links, OK, the donation picture, the icon.
+        for (const name of ["Label3", "Label5", "Mail", "Image1", "Label1", "SiteUlvo", "Image2", "Label2",
+                            "Command1", "PictureDon", "Picture1"]) {
+            const control = about.controls.find((each) => each.name === name);
+            const container = control.container === "Background" ? this.client : this.controls.get(control.container);
+            container.append(this.controls.get(name));
+        }
+
+        const closeBox = document.createElement("button");
+        closeBox.type = "button";
+        closeBox.className = "close-box";
+        closeBox.setAttribute("aria-label", "Close");
+        closeBox.textContent = "\u00D7";
+        closeBox.addEventListener("click", Tarvola.guarded(() => this.close()));
+        captionBar.append(closeBox);
+
+        this.listen();
+        parent.append(this.element);
+        this.placeByDefault(parent);
+        this.colourLinks();
+        this.controls.get("Command1").focus();
+    }
+
+    createControl(control) {
+        const texts = this.facts.about.texts;
+        const names = this.facts.about.names;
+        const links = this.facts.about.links;
+        let element;
+        switch (control.name) {
+        case "Mail":
+        case "SiteUlvo":
+            element = document.createElement("a");
+            element.href = links[control.name];
+            if (control.name === "SiteUlvo") {
+                element.target = "_blank";
+                element.rel = "noopener";
+            }
+            element.setAttribute("aria-label", names[control.name]);
+            element.className = "link-area";
+            break;
+        case "Picture1":
+        case "PictureDon":
+        case "Image1":
+        case "Image2":
+            element = this.createPicture(control.name);
+            if (control.name === "Picture1" || control.name === "PictureDon") {
+                element.tabIndex = 0;
+                element.alt = names[control.name];
+            }
+            if (control.name === "PictureDon")
+                element.setAttribute("role", "link");
+            break;
+        case "Command1":
+            element = document.createElement("button");
+            element.type = "button";
+            element.textContent = texts.Command1;
+            break;
+        default:
+            element = document.createElement("span");
+            element.textContent = texts[control.name];
+            element.className = control.name === "Label1" || control.name === "Label2" ? "address" : "label";
+            if (control.name === "Label3")
+                element.style.font = Tarvola.fontCss(this.facts.fonts.title);
+            if (control.name === "Label5")
+                element.style.font = Tarvola.fontCss(this.facts.fonts.version);
+        }
+        element.id = control.name;
+        element.dataset.control = control.id;
+        if (control.hand)
+            element.classList.add("hand");
+        Tarvola.place(element, control.rect);
+        return element;
+    }
+
+    // A picture at its size, from the file drawn at twice the size on screens that use it.
+    createPicture(name) {
+        const files = {
+            Picture1: ["tarvola.png", "tarvola_96.png"],
+            PictureDon: ["donation.png", "donation_2x.png"],
+            Image1: ["mail_32.png", "mail_64.png"],
+            Image2: ["site_banner.png", "site_banner_2x.png"],
+        }[name];
+        const picture = document.createElement("img");
+        picture.src = Tarvola.pictureUrl(files[0]);
+        picture.srcset = `${Tarvola.pictureUrl(files[1])} 2x`;
+        picture.alt = "";
+        picture.draggable = false;
+        return picture;
+    }
+
+    listen() {
+        const controlAt = (event) => {
+            const bounds = this.client.getBoundingClientRect();
+            const scale = bounds.width / this.client.offsetWidth || 1;
+            return this.native.aboutControlAt(Math.floor((event.clientX - bounds.left) / scale),
+                                              Math.floor((event.clientY - bounds.top) / scale));
+        };
+        this.client.addEventListener("mousemove", Tarvola.guarded((event) => {
+            this.native.aboutPointerMoved(controlAt(event));
+            this.apply();
+        }));
+        this.client.addEventListener("mousedown", Tarvola.guarded((event) => {
+            if (event.button !== 0)
+                return;
+            if (event.detail >= 2)
+                this.native.aboutDoubleClicked();
+            else
+                this.native.aboutPressed(controlAt(event));
+        }));
+        this.client.addEventListener("mouseup", Tarvola.guarded((event) => {
+            if (event.button !== 0)
+                return;
+            const control = controlAt(event);
+            if (control !== this.idOf("Command1")) // OK answers its own clicks, below
+                this.native.aboutReleased(control);
+            this.apply();
+        }));
+        // The links' clicks come above; a click from the keyboard (Enter) has no count.
+        for (const name of ["Mail", "SiteUlvo"]) {
+            this.controls.get(name).addEventListener("click", Tarvola.guarded((event) => {
+                event.preventDefault();
+                if (event.detail === 0) {
+                    this.native.aboutActivated(this.idOf(name));
+                    this.apply();
+                }
+            }));
+        }
+        this.controls.get("Command1").addEventListener("click", Tarvola.guarded(() => {
+            this.native.aboutActivated(this.idOf("Command1"));
+            this.apply();
+        }));
+        this.controls.get("PictureDon").addEventListener("keydown", Tarvola.guarded((event) => {
+            if ((event.key === "Enter" || event.key === " ")
+                && this.native.aboutKey(this.idOf("PictureDon"), event.repeat)) {
+                event.preventDefault();
+                this.apply();
+            }
+        }));
+        this.element.addEventListener("keydown", Tarvola.guarded((event) => {
+            if (event.key === "Escape") {
+                event.preventDefault();
+                this.close();
+            }
+        }));
+        // The window comes forward when it is used.
+        this.element.addEventListener("pointerdown", () => this.element.parentElement.append(this.element), true);
+    }
+
+    idOf(name) {
+        return Number(this.controls.get(name).dataset.control);
+    }
+
+    // What the shared behaviour asked for: the underlines, a link to open, closing.
+    apply() {
+        const underlines = this.native.aboutUnderlines();
+        this.controls.get("Label1").classList.toggle("underlined", (underlines & 1) !== 0);
+        this.controls.get("Label2").classList.toggle("underlined", (underlines & 2) !== 0);
+        const link = this.native.aboutTakeLink();
+        if (link)
+            Tarvola.openLink(link);
+        if (this.native.aboutTakeClose())
+            this.close();
+    }
+
+    // The links' green where it reads on the window's own colour, else the nearest that does.
+    colourLinks() {
+        if (window.matchMedia("(forced-colors: active)").matches)
+            return; // the system's link colour then
+        const rgb = (text) => (text.match(/\d+/g) || [0, 0, 0]).slice(0, 3).map(Number);
+        const packed = ([red, green, blue]) => (red << 16) | (green << 8) | blue;
+        const background = packed(rgb(getComputedStyle(this.element).backgroundColor));
+        const colour = this.native.readableLinkColour(packed(this.facts.colours.link), background);
+        const css = `#${colour.toString(16).padStart(6, "0")}`;
+        this.controls.get("Label1").style.color = css;
+        this.controls.get("Label2").style.color = css;
+    }
+
+    // Where a window system puts a new window: beside the main window when there is room,
+    // else a little down and right of its corner.
+    placeByDefault(parent) {
+        const main = parent.querySelector(".main-window").getBoundingClientRect();
+        const own = this.element.getBoundingClientRect();
+        const room = document.documentElement.clientWidth - main.right;
+        const left = room >= own.width + 16 ? main.right + 16 : main.left + 24;
+        const top = room >= own.width + 16 ? main.top : main.top + 24;
+        this.element.style.left = `${left + window.scrollX}px`;
+        this.element.style.top = `${top + window.scrollY}px`;
+    }
+
+    // The caption bar moves the window, as on the desktop.
+    makeMovable(captionBar) {
+        captionBar.addEventListener("pointerdown", Tarvola.guarded((event) => {
+            if (event.button !== 0 || event.target.closest(".close-box"))
+                return;
+            const startX = event.clientX - this.element.offsetLeft;
+            const startY = event.clientY - this.element.offsetTop;
+            captionBar.setPointerCapture(event.pointerId);
+            const move = Tarvola.guarded((moved) => {
+                this.element.style.left = `${Math.max(0, moved.clientX - startX)}px`;
+                this.element.style.top = `${Math.max(0, moved.clientY - startY)}px`;
+            });
+            captionBar.addEventListener("pointermove", move);
+            captionBar.addEventListener("pointerup", () => captionBar.removeEventListener("pointermove", move), { once: true });
+        }));
+    }
+
+    // Brings the window forward with the focus on OK.
+    present() {
+        this.element.parentElement.append(this.element);
+        this.controls.get("Command1").focus();
+    }
+
+    close() {
+        if (!this.element.isConnected)
+            return;
+        this.element.remove();
+        this.native.aboutGone();
+        this.onGone();
+    }
+};

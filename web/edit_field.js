@@ -1,0 +1,69 @@
+"use strict";
+var Tarvola = Tarvola || {};
+
+// Runs an event handler so that nothing it throws leaves it: the page goes on as it was.
+Tarvola.guarded = function (handler) {
+    return function (event) {
+        try {
+            return handler.call(this, event);
+        } catch (error) {
+            console.error(error);
+        }
+    };
+};
+
+// The number of Unicode characters in a text, which is how the fields count their length.
+Tarvola.characterCount = (text) => Array.from(text).length;
+
+// One of the main window's text fields: an input that takes at most `maxLength` Unicode
+// characters (null: any number). Typing beyond the limit is refused and a paste is cut to fit,
+// as on the desktop. The refresh cycle writes a field only when its text changes, so that a
+// selection or the caret in it stays where the user put it.
+Tarvola.EditField = class {
+    constructor(input, maxLength) {
+        this.input = input;
+        this.maxLength = maxLength;
+        this.accepted = input.value;
+        input.addEventListener("input", Tarvola.guarded(() => this.limitLength()));
+    }
+
+    get text() {
+        return this.input.value;
+    }
+
+    write(text) {
+        if (this.input.value !== text)
+            this.input.value = text;
+        this.accepted = this.input.value;
+    }
+
+    // Keeps what was typed or pasted up to the limit: the text before and after the change
+    // stays, and the inserted part loses its tail.
+    limitLength() {
+        const value = this.input.value;
+        if (this.maxLength === null || Tarvola.characterCount(value) <= this.maxLength) {
+            this.accepted = value;
+            return;
+        }
+        const old = this.accepted;
+        let head = 0;
+        while (head < old.length && head < value.length && old[head] === value[head])
+            ++head;
+        if (head > 0 && /[\uD800-\uDBFF]/.test(value[head - 1]))
+            --head; // never between the halves of one character
+        let tail = 0;
+        while (tail < old.length - head && tail < value.length - head
+               && old[old.length - 1 - tail] === value[value.length - 1 - tail])
+            ++tail;
+        if (tail > 0 && /[\uDC00-\uDFFF]/.test(value[value.length - tail]))
+            --tail;
+        const before = value.slice(0, head);
+        const after = value.slice(value.length - tail);
+        const room = Math.max(0, this.maxLength - Tarvola.characterCount(before) - Tarvola.characterCount(after));
+        const kept = Array.from(value.slice(head, value.length - tail)).slice(0, room).join("");
+        this.input.value = before + kept + after;
+        const caret = before.length + kept.length;
+        this.input.setSelectionRange(caret, caret);
+        this.accepted = this.input.value;
+    }
+};

@@ -1,0 +1,125 @@
+"use strict";
+var Tarvola = Tarvola || {};
+
+// A font of the shared tables as CSS: the face the layouts are measured in, then faces with the
+// same metrics for systems without it.
+Tarvola.fontCss = (font) =>
+    `${font.bold ? "bold " : ""}${font.points}pt "${font.face}", "Liberation Sans", Arimo, Arial, sans-serif`;
+
+// Places an element at a rectangle [left, top, width, height] in CSS pixels.
+Tarvola.place = function (element, rect) {
+    element.style.left = `${rect[0]}px`;
+    element.style.top = `${rect[1]}px`;
+    element.style.width = `${rect[2]}px`;
+    element.style.height = `${rect[3]}px`;
+};
+
+// The main window: its menu bar with the About entry, its two frames with their headers, fields
+// and unit marks where the shared layout puts them, and the six fields the refresh cycle reads
+// and writes every interval.
+Tarvola.FormTarvola = class {
+    constructor(parent, facts, native, showAbout) {
+        this.native = native;
+        this.element = document.createElement("main");
+        this.element.className = "window main-window";
+        this.element.setAttribute("aria-label", facts.caption.trim());
+        this.element.append(this.createMenuBar(facts.aboutMenuEntry, showAbout));
+
+        const client = document.createElement("div");
+        client.className = "client";
+        client.style.width = `${facts.form.client[2]}px`;
+        client.style.height = `${facts.form.client[3]}px`;
+        this.element.append(client);
+        parent.append(this.element);
+
+        const controls = new Map();
+        for (const control of facts.form.controls) {
+            const element = this.createControl(control);
+            controls.set(control.name, element);
+            (control.container ? controls.get(control.container) : client).append(element);
+        }
+        // The fields in tab order, which is also the order of the module's field indexes.
+        this.fields = facts.form.fields.map((field, index) => {
+            const input = controls.get(field.name);
+            input.setAttribute("aria-label", field.accessibleName);
+            if (field.readOnly) {
+                input.readOnly = true;
+                input.classList.add("result");
+            }
+            native.resetField(index);
+            input.value = native.fieldText(index);
+            return new Tarvola.EditField(input, field.maxLength);
+        });
+        this.fields[0].input.focus();
+        this.timer = new Tarvola.RefreshTimer(facts.intervalMs, () => this.refresh());
+    }
+
+    createMenuBar(entry, showAbout) {
+        const bar = document.createElement("nav");
+        bar.className = "menu-bar";
+        bar.setAttribute("role", "menubar");
+        bar.setAttribute("aria-label", "Menu");
+        const item = document.createElement("button");
+        item.type = "button";
+        item.id = "MenuAbout";
+        item.setAttribute("role", "menuitem");
+        item.textContent = entry;
+        item.addEventListener("click", Tarvola.guarded(() => showAbout()));
+        // As on the desktop, the Down arrow on the entry opens it too.
+        item.addEventListener("keydown", Tarvola.guarded((event) => {
+            if (event.key === "ArrowDown") {
+                event.preventDefault();
+                showAbout();
+            }
+        }));
+        bar.append(item);
+        this.menuItem = item;
+        // F10 and a lone Alt go to the menu bar, as on the desktop, when the browser passes them.
+        document.addEventListener("keydown", Tarvola.guarded((event) => {
+            if (event.key === "F10" && !event.shiftKey) {
+                event.preventDefault();
+                item.focus();
+            }
+        }));
+        return bar;
+    }
+
+    createControl(control) {
+        let element;
+        if (control.kind === "field") {
+            element = document.createElement("input");
+            element.type = "text";
+            element.autocomplete = "off";
+            element.spellcheck = false;
+            element.className = "field";
+        } else if (control.kind === "frame") {
+            element = document.createElement("div");
+            element.className = "frame";
+            element.setAttribute("role", "group");
+            const caption = document.createElement("span");
+            caption.className = "frame-caption";
+            caption.id = `${control.name}_caption`;
+            caption.textContent = control.text;
+            element.setAttribute("aria-labelledby", caption.id);
+            element.append(caption);
+        } else {
+            element = document.createElement("span");
+            element.className = control.kind === "header" ? "header" : "unit-mark";
+            element.textContent = control.text;
+            if (control.kind === "unitMark")
+                element.setAttribute("aria-hidden", "true"); // the fields' names say the unit
+        }
+        element.id = control.name;
+        element.style.font = Tarvola.fontCss(control.font);
+        Tarvola.place(element, control.rect);
+        return element;
+    }
+
+    // One refresh: the fields' texts into the module, one tick of the cycle, and the texts that
+    // changed back into the fields.
+    refresh() {
+        this.fields.forEach((field, index) => this.native.setField(index, field.text));
+        this.native.refreshTick();
+        this.fields.forEach((field, index) => field.write(this.native.fieldText(index)));
+    }
+};
