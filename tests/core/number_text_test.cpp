@@ -61,6 +61,9 @@ TEST(ParseNumber, ReadsEveryAcceptedForm)
         {"123456789012345678901234567890", &kCommaDecimal, 123456789012345678901234567890.0},
         {"1,7976931348623157e308", &kCommaDecimal, std::numeric_limits<double>::max()},
         {"4,9e-324", &kCommaDecimal, std::numeric_limits<double>::denorm_min()},
+        // Subnormal and rounded: some C libraries report these as out of range.
+        {"1e-310", &kCommaDecimal, 1e-310},
+        {"2,2250738585072011e-308", &kCommaDecimal, 2.2250738585072011e-308},
         // Too small for a double is zero, not an error.
         {"1e-400", &kCommaDecimal, 0},
         {"0e99999999999999999999", &kCommaDecimal, 0},
