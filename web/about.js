@@ -213,16 +213,22 @@ Tarvola.About = class {
         this.controls.get("Label2").style.color = css;
     }
 
-    // Where a window system puts a new window: beside the main window when there is room,
-    // else a little down and right of its corner.
+    // Where a window system puts a new window: beside the main window where the view has room
+    // (right, below, left), else a little down and right of its corner; never off the page.
     placeByDefault(parent) {
         const main = parent.querySelector(".main-window").getBoundingClientRect();
         const own = this.element.getBoundingClientRect();
-        const room = document.documentElement.clientWidth - main.right;
-        const left = room >= own.width + 16 ? main.right + 16 : main.left + 24;
-        const top = room >= own.width + 16 ? main.top : main.top + 24;
-        this.element.style.left = `${left + window.scrollX}px`;
-        this.element.style.top = `${top + window.scrollY}px`;
+        const view = { width: document.documentElement.clientWidth, height: document.documentElement.clientHeight };
+        const gap = 16;
+        const candidates = [
+            [main.right + gap, main.top],
+            [main.left, main.bottom + gap],
+            [main.left - gap - own.width, main.top],
+        ];
+        const fits = ([left, top]) => left >= 0 && top >= 0 && left + own.width <= view.width && top + own.height <= view.height;
+        const [left, top] = candidates.find(fits) || [main.left + 24, main.top + 24];
+        this.element.style.left = `${Math.max(0, left) + window.scrollX}px`;
+        this.element.style.top = `${Math.max(0, top) + window.scrollY}px`;
     }
 
     // The caption bar moves the window, as on the desktop.
