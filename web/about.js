@@ -54,7 +54,7 @@ Tarvola.About = class {
 
         this.listen();
         parent.append(this.element);
-        this.placeByDefault(parent);
+        Tarvola.placeByDefault(this.element, parent.querySelector(".main-window"));
         this.colourLinks();
         this.controls.get("Command1").focus();
     }
@@ -80,7 +80,7 @@ Tarvola.About = class {
         case "PictureDon":
         case "Image1":
         case "Image2":
-            element = this.createPicture(control.name);
+            element = Tarvola.aboutPicture(control.name);
             if (control.name === "Picture1" || control.name === "PictureDon") {
                 element.tabIndex = 0;
                 element.alt = names[control.name];
@@ -108,22 +108,6 @@ Tarvola.About = class {
             element.classList.add("hand");
         Tarvola.place(element, control.rect);
         return element;
-    }
-
-    // A picture at its size, from the file drawn at twice the size on screens that use it.
-    createPicture(name) {
-        const files = {
-            Picture1: ["tarvola.png", "tarvola_96.png"],
-            PictureDon: ["donation.png", "donation_2x.png"],
-            Image1: ["mail_32.png", "mail_64.png"],
-            Image2: ["site_banner.png", "site_banner_2x.png"],
-        }[name];
-        const picture = document.createElement("img");
-        picture.src = Tarvola.pictureUrl(files[0]);
-        picture.srcset = `${Tarvola.pictureUrl(files[1])} 2x`;
-        picture.alt = "";
-        picture.draggable = false;
-        return picture;
     }
 
     listen() {
@@ -202,33 +186,11 @@ Tarvola.About = class {
 
     // The links' green where it reads on the window's own colour, else the nearest that does.
     colourLinks() {
-        if (window.matchMedia("(forced-colors: active)").matches)
-            return; // the system's link colour then
-        const rgb = (text) => (text.match(/\d+/g) || [0, 0, 0]).slice(0, 3).map(Number);
-        const packed = ([red, green, blue]) => (red << 16) | (green << 8) | blue;
-        const background = packed(rgb(getComputedStyle(this.element).backgroundColor));
-        const colour = this.native.readableLinkColour(packed(this.facts.colours.link), background);
-        const css = `#${colour.toString(16).padStart(6, "0")}`;
-        this.controls.get("Label1").style.color = css;
-        this.controls.get("Label2").style.color = css;
-    }
-
-    // Where a window system puts a new window: beside the main window where the view has room
-    // (right, below, left), else a little down and right of its corner; never off the page.
-    placeByDefault(parent) {
-        const main = parent.querySelector(".main-window").getBoundingClientRect();
-        const own = this.element.getBoundingClientRect();
-        const view = { width: document.documentElement.clientWidth, height: document.documentElement.clientHeight };
-        const gap = 16;
-        const candidates = [
-            [main.right + gap, main.top],
-            [main.left, main.bottom + gap],
-            [main.left - gap - own.width, main.top],
-        ];
-        const fits = ([left, top]) => left >= 0 && top >= 0 && left + own.width <= view.width && top + own.height <= view.height;
-        const [left, top] = candidates.find(fits) || [main.left + 24, main.top + 24];
-        this.element.style.left = `${Math.max(0, left) + window.scrollX}px`;
-        this.element.style.top = `${Math.max(0, top) + window.scrollY}px`;
+        const colour = Tarvola.readableColour(this.native, this.facts.colours.link, this.element);
+        if (colour) {
+            this.controls.get("Label1").style.color = colour;
+            this.controls.get("Label2").style.color = colour;
+        }
     }
 
     // The caption bar moves the window, as on the desktop.

@@ -14,8 +14,10 @@ import json
 import os
 import shutil
 
-SCRIPTS = ["user_separators.js", "edit_field.js", "refresh_timer.js", "open_link.js",
-           "form_tarvola.js", "about.js", "main.js"]
+# In the order they build on each other; main.js starts the page.
+SCRIPTS = ["user_separators.js", "window_font.js", "pixels.js", "edit_field.js", "refresh_timer.js",
+           "open_link.js", "readable_colour.js", "window_placement.js", "about_artwork.js", "about.js",
+           "about_controller.js", "keyboard_menu_bar.js", "form_tarvola.js", "main.js"]
 PICTURES = ["tarvola.png", "tarvola_96.png", "donation.png", "donation_2x.png", "mail_32.png",
             "mail_64.png", "site_banner.png", "site_banner_2x.png", "hand.cur"]
 APP_ICONS = ["tarvola_32.png", "tarvola_192.png", "tarvola_512.png", "tarvola.svg"]

@@ -1,19 +1,6 @@
 "use strict";
 var Tarvola = Tarvola || {};
 
-// A font of the shared tables as CSS: the face the layouts are measured in, then faces with the
-// same metrics for systems without it.
-Tarvola.fontCss = (font) =>
-    `${font.bold ? "bold " : ""}${font.points}pt "${font.face}", "Liberation Sans", Arimo, Arial, sans-serif`;
-
-// Places an element at a rectangle [left, top, width, height] in CSS pixels.
-Tarvola.place = function (element, rect) {
-    element.style.left = `${rect[0]}px`;
-    element.style.top = `${rect[1]}px`;
-    element.style.width = `${rect[2]}px`;
-    element.style.height = `${rect[3]}px`;
-};
-
 // The main window: its menu bar with the About entry, its two frames with their headers, fields
 // and unit marks where the shared layout puts them, and the six fields the refresh cycle reads
 // and writes every interval.
@@ -23,7 +10,8 @@ Tarvola.FormTarvola = class {
         this.element = document.createElement("main");
         this.element.className = "window main-window";
         this.element.setAttribute("aria-label", facts.caption.trim());
-        this.element.append(this.createMenuBar(facts.aboutMenuEntry, showAbout));
+        this.menuBar = new Tarvola.KeyboardMenuBar(facts.aboutMenuEntry, showAbout);
+        this.element.append(this.menuBar.element);
 
         const client = document.createElement("div");
         client.className = "client";
@@ -52,36 +40,6 @@ Tarvola.FormTarvola = class {
         });
         this.fields[0].input.focus();
         this.timer = new Tarvola.RefreshTimer(facts.intervalMs, () => this.refresh());
-    }
-
-    createMenuBar(entry, showAbout) {
-        const bar = document.createElement("nav");
-        bar.className = "menu-bar";
-        bar.setAttribute("role", "menubar");
-        bar.setAttribute("aria-label", "Menu");
-        const item = document.createElement("button");
-        item.type = "button";
-        item.id = "MenuAbout";
-        item.setAttribute("role", "menuitem");
-        item.textContent = entry;
-        item.addEventListener("click", Tarvola.guarded(() => showAbout()));
-        // As on the desktop, the Down arrow on the entry opens it too.
-        item.addEventListener("keydown", Tarvola.guarded((event) => {
-            if (event.key === "ArrowDown") {
-                event.preventDefault();
-                showAbout();
-            }
-        }));
-        bar.append(item);
-        this.menuItem = item;
-        // F10 and a lone Alt go to the menu bar, as on the desktop, when the browser passes them.
-        document.addEventListener("keydown", Tarvola.guarded((event) => {
-            if (event.key === "F10" && !event.shiftKey) {
-                event.preventDefault();
-                item.focus();
-            }
-        }));
-        return bar;
     }
 
     createControl(control) {

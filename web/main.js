@@ -41,17 +41,9 @@ Tarvola.start = async function () {
         const separators = Tarvola.userSeparators();
         native.setSeparators(separators.decimal, separators.group);
 
-        let about = null;
-        const form = new Tarvola.FormTarvola(desktop, facts, native, () => {
-            if (native.aboutCommand() === 1 || !about)
-                about = new Tarvola.About(desktop, facts, native, () => {
-                    about = null;
-                    form.menuItem.focus();
-                });
-            else
-                about.present();
-        });
-        Tarvola.form = form;
+        let form = null;
+        const about = new Tarvola.AboutController(desktop, facts, native, () => form.menuBar.item.focus());
+        form = new Tarvola.FormTarvola(desktop, facts, native, () => about.show());
     } catch (error) {
         console.error(error);
         desktop.textContent = "Tarvola could not start in this browser: it needs WebAssembly.";

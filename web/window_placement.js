@@ -1,0 +1,21 @@
+"use strict";
+var Tarvola = Tarvola || {};
+
+// Where a window system puts a new window (`placed`, already on the page): beside the main
+// window where the view has room (right, below, left), else a little down and right of its
+// corner; never off the page.
+Tarvola.placeByDefault = function (placed, mainWindow) {
+    const main = mainWindow.getBoundingClientRect();
+    const own = placed.getBoundingClientRect();
+    const view = { width: document.documentElement.clientWidth, height: document.documentElement.clientHeight };
+    const gap = 16;
+    const candidates = [
+        [main.right + gap, main.top],
+        [main.left, main.bottom + gap],
+        [main.left - gap - own.width, main.top],
+    ];
+    const fits = ([left, top]) => left >= 0 && top >= 0 && left + own.width <= view.width && top + own.height <= view.height;
+    const [left, top] = candidates.find(fits) || [main.left + 24, main.top + 24];
+    placed.style.left = `${Math.max(0, left) + window.scrollX}px`;
+    placed.style.top = `${Math.max(0, top) + window.scrollY}px`;
+};
