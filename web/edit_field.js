@@ -17,14 +17,16 @@ Tarvola.characterCount = (text) => Array.from(text).length;
 
 // One of the main window's text fields: an input that takes at most `maxLength` Unicode
 // characters (null: any number). Typing beyond the limit is refused and a paste is cut to fit,
-// as on the desktop. The refresh cycle writes a field only when its text changes, so that a
-// selection or the caret in it stays where the user put it.
+// as on the desktop. A paste keeps what comes before its first line break, as a single-line
+// field on Windows does (a browser would join the lines). The refresh cycle writes a field only
+// when its text changes, so that a selection or the caret in it stays where the user put it.
 Tarvola.EditField = class {
     constructor(input, maxLength) {
         this.input = input;
         this.maxLength = maxLength;
         this.accepted = input.value;
         input.addEventListener("input", Tarvola.guarded(() => this.limitLength()));
+        input.addEventListener("paste", Tarvola.guarded((event) => this.pasteFirstLine(event)));
     }
 
     get text() {
@@ -35,6 +37,18 @@ Tarvola.EditField = class {
         if (this.input.value !== text)
             this.input.value = text;
         this.accepted = this.input.value;
+    }
+
+    pasteFirstLine(event) {
+        if (this.input.readOnly || !event.clipboardData)
+            return;
+        const text = event.clipboardData.getData("text/plain");
+        const line = text.split(/\r\n|\r|\n/)[0];
+        if (line === text)
+            return; // the browser's own paste, with its undo
+        event.preventDefault();
+        this.input.setRangeText(line, this.input.selectionStart, this.input.selectionEnd, "end");
+        this.limitLength();
     }
 
     // Keeps what was typed or pasted up to the limit: the text before and after the change
