@@ -50,7 +50,8 @@ Tarvola.About = class {
         closeBox.setAttribute("aria-label", "Close");
         closeBox.textContent = "\u00D7";
         closeBox.addEventListener("click", Tarvola.guarded(() => this.close()));
-        captionBar.append(closeBox);
+        // Drawn in the caption bar, last in the tab order.
+        this.element.append(closeBox);
 
         this.listen();
         parent.append(this.element);
