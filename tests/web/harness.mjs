@@ -1,6 +1,7 @@
 // What the page's browser tests share: the command line, the site served on the loopback, the
 // two browsers from Debian driven by puppeteer-core, and a tally of failed checks.
 // A test file is run as: node FILE.mjs --browser chromium|firefox --site DIR --single-file FILE
+// [--shots DIR], where a test that takes screenshots saves them.
 import puppeteer from "puppeteer-core";
 import { parseArgs } from "node:util";
 import { inflateSync } from "node:zlib";
@@ -11,6 +12,7 @@ export const options = parseArgs({
         browser: { type: "string" },
         site: { type: "string" },
         "single-file": { type: "string" },
+        shots: { type: "string" },
     },
 }).values;
 
