@@ -180,8 +180,6 @@ Tarvola.About = class {
                 this.close();
             }
         }));
-        // The window comes forward when it is used.
-        this.element.addEventListener("pointerdown", () => this.element.parentElement.append(this.element), true);
     }
 
     idOf(name) {
