@@ -153,9 +153,21 @@ Tarvola.About = class {
                 this.native.aboutReleased(control);
             this.apply();
         }));
-        // The links' clicks come above; a click from the keyboard (Enter) has no count.
+        // The links' mouse clicks come above. Enter opens a link once per press, from its keydown:
+        // Firefox gives the click that Enter makes a count of 1, like a mouse click's. A click
+        // with no count is one from assistive software.
         for (const name of ["Mail", "SiteUlvo"]) {
-            this.controls.get(name).addEventListener("click", Tarvola.guarded((event) => {
+            const link = this.controls.get(name);
+            link.addEventListener("keydown", Tarvola.guarded((event) => {
+                if (event.key !== "Enter")
+                    return;
+                event.preventDefault();
+                if (!event.repeat) {
+                    this.native.aboutActivated(this.idOf(name));
+                    this.apply();
+                }
+            }));
+            link.addEventListener("click", Tarvola.guarded((event) => {
                 event.preventDefault();
                 if (event.detail === 0) {
                     this.native.aboutActivated(this.idOf(name));
