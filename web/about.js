@@ -50,7 +50,8 @@ Tarvola.About = class {
         closeBox.setAttribute("aria-label", "Close");
         closeBox.textContent = "\u00D7";
         closeBox.addEventListener("click", Tarvola.guarded(() => this.close()));
-        captionBar.append(closeBox);
+        // After the client in the document, so that Tab reaches it last; drawn in the caption bar.
+        this.element.append(closeBox);
 
         this.listen();
         parent.append(this.element);
