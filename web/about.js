@@ -50,7 +50,7 @@ Tarvola.About = class {
         closeBox.setAttribute("aria-label", "Close");
         closeBox.textContent = "\u00D7";
         closeBox.addEventListener("click", Tarvola.guarded(() => this.close()));
-        // Drawn in the caption bar, last in the tab order.
+        // After the client in the document, so that Tab reaches it last; drawn in the caption bar.
         this.element.append(closeBox);
 
         this.listen();
@@ -138,9 +138,21 @@ Tarvola.About = class {
                 this.native.aboutReleased(control);
             this.apply();
         }));
-        // The links' clicks come above; a click from the keyboard (Enter) has no count.
+        // The links' mouse clicks come above. Enter opens a link once per press, from its keydown:
+        // Firefox gives the click that Enter makes a count of 1, like a mouse click's. A click
+        // with no count is one from assistive software.
         for (const name of ["Mail", "SiteUlvo"]) {
-            this.controls.get(name).addEventListener("click", Tarvola.guarded((event) => {
+            const link = this.controls.get(name);
+            link.addEventListener("keydown", Tarvola.guarded((event) => {
+                if (event.key !== "Enter")
+                    return;
+                event.preventDefault();
+                if (!event.repeat) {
+                    this.native.aboutActivated(this.idOf(name));
+                    this.apply();
+                }
+            }));
+            link.addEventListener("click", Tarvola.guarded((event) => {
                 event.preventDefault();
                 if (event.detail === 0) {
                     this.native.aboutActivated(this.idOf(name));
@@ -165,8 +177,6 @@ Tarvola.About = class {
                 this.close();
             }
         }));
-        // The window comes forward when it is used.
-        this.element.addEventListener("pointerdown", () => this.element.parentElement.append(this.element), true);
     }
 
     idOf(name) {

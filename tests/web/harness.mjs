@@ -1,8 +1,10 @@
 // What the page's browser tests share: the command line, the site served on the loopback, the
 // two browsers from Debian driven by puppeteer-core, and a tally of failed checks.
 // A test file is run as: node FILE.mjs --browser chromium|firefox --site DIR --single-file FILE
+// [--shots DIR], where a test that takes screenshots saves them.
 import puppeteer from "puppeteer-core";
 import { parseArgs } from "node:util";
+import { inflateSync } from "node:zlib";
 import { serve } from "../../web/serve.mjs";
 
 export const options = parseArgs({
@@ -10,6 +12,7 @@ export const options = parseArgs({
         browser: { type: "string" },
         site: { type: "string" },
         "single-file": { type: "string" },
+        shots: { type: "string" },
     },
 }).values;
 
@@ -19,8 +22,9 @@ const BROWSERS = {
 };
 
 // Starts the browser named on the command line with `language` (a BCP 47 tag such as "de-DE")
-// as the user's language: the one navigator.languages gives first.
-export async function launch(language = "en-US") {
+// as the user's language: the one navigator.languages gives first. `settings` adds Firefox
+// preferences (firefoxPrefs) or Chromium switches (chromiumArgs) for what a page cannot emulate.
+export async function launch(language = "en-US", settings = {}) {
     const choice = BROWSERS[options.browser];
     if (!choice)
         throw new Error(`--browser must be one of ${Object.keys(BROWSERS).join(", ")}`);
@@ -29,13 +33,17 @@ export async function launch(language = "en-US") {
             ...choice,
             headless: true,
             // The tests run as any user, root included, where Chromium's sandbox cannot start.
-            args: ["--no-sandbox", `--lang=${language}`, `--accept-lang=${language}`],
+            // No host name resolves but the loopback's, so a link the page opens in a real tab
+            // never leaves the machine.
+            args: ["--no-sandbox", `--lang=${language}`, `--accept-lang=${language}`,
+                   "--host-resolver-rules=MAP * ~NOTFOUND, EXCLUDE 127.0.0.1", ...(settings.chromiumArgs || [])],
         });
     }
     return puppeteer.launch({
         ...choice,
         headless: true,
-        extraPrefsFirefox: { "intl.accept_languages": language, "intl.locale.requested": language },
+        extraPrefsFirefox: { "intl.accept_languages": language, "intl.locale.requested": language,
+                             ...settings.firefoxPrefs },
     });
 }
 
@@ -45,12 +53,61 @@ export async function serveSite() {
     return { server, address: `http://127.0.0.1:${server.address().port}/` };
 }
 
-// Opens the page at `address` and waits until the first refresh has written the results.
-export async function openPage(browser, address) {
+// Opens the page at `address` and waits until the first refresh has written the results;
+// `prepare(page)`, when given, runs first (a viewport, a script for every new document).
+export async function openPage(browser, address, prepare) {
     const page = await browser.newPage();
+    if (prepare)
+        await prepare(page);
     await page.goto(address);
     await page.waitForFunction(() => document.getElementById("Text4")?.value === "0", { timeout: 10000 });
     return page;
+}
+
+// A screenshot's pixels: 8-bit RGB or RGBA PNG without interlacing, which is what both browsers
+// write. Gives { width, height, rgb(x, y) } with rgb an [red, green, blue] array.
+export function decodePng(png) {
+    let offset = 8;
+    let width = 0, height = 0, channels = 0;
+    const compressed = [];
+    while (offset < png.length) {
+        const length = png.readUInt32BE(offset);
+        const type = png.toString("latin1", offset + 4, offset + 8);
+        const data = png.subarray(offset + 8, offset + 8 + length);
+        if (type === "IHDR") {
+            width = data.readUInt32BE(0);
+            height = data.readUInt32BE(4);
+            channels = { 2: 3, 6: 4 }[data[9]];
+            if (data[8] !== 8 || !channels || data[12] !== 0)
+                throw new Error("a PNG of a kind the tests do not read");
+        } else if (type === "IDAT") {
+            compressed.push(data);
+        }
+        offset += length + 12;
+    }
+    const raw = inflateSync(Buffer.concat(compressed));
+    const stride = width * channels;
+    const pixels = Buffer.alloc(stride * height);
+    for (let y = 0; y < height; ++y) {
+        const filter = raw[y * (stride + 1)];
+        for (let i = 0; i < stride; ++i) {
+            const value = raw[y * (stride + 1) + 1 + i];
+            const left = i >= channels ? pixels[y * stride + i - channels] : 0;
+            const up = y > 0 ? pixels[(y - 1) * stride + i] : 0;
+            const upLeft = y > 0 && i >= channels ? pixels[(y - 1) * stride + i - channels] : 0;
+            const paeth = () => {
+                const p = left + up - upLeft;
+                const [a, b, c] = [Math.abs(p - left), Math.abs(p - up), Math.abs(p - upLeft)];
+                return a <= b && a <= c ? left : b <= c ? up : upLeft;
+            };
+            const predicted = [0, left, up, (left + up) >> 1, 0][filter] ?? 0;
+            pixels[y * stride + i] = (value + (filter === 4 ? paeth() : predicted)) & 255;
+        }
+    }
+    return {
+        width, height,
+        rgb: (x, y) => Array.from(pixels.subarray((y * width + x) * channels, (y * width + x) * channels + 3)),
+    };
 }
 
 const failures = [];
