@@ -50,6 +50,8 @@ const CONVERSIONS = [
 // Length limits in Unicode characters (the desktop counts UTF-16 units, so keeps fewer emoji).
 const LIMITS = [
     { field: "Text1", type: "1234", kept: "123" },
+    // Over a selection of "123": the paste ends as the replaced text did, yet is cut at its end.
+    { field: "Text1", paste: "4,53", kept: "4,5" },
     { field: "Text2", type: "123", kept: "12" },
     { field: "Text3", type: "123", kept: "12" },
     // Below the decimal bound, so that no refresh puts the field back to its default meanwhile.
