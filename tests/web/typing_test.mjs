@@ -58,6 +58,7 @@ const LIMITS = [
     { field: "Text5", type: "-1234567890", kept: "-12345678" },
     { field: "Text5", paste: "0,000000000001", kept: "0,0000000" },
     { field: "Text1", paste: "\u{1F600}\u{1F600}\u{1F600}\u{1F600}", kept: "\u{1F600}\u{1F600}\u{1F600}" },
+    { field: "Text1", type: "\u{1F600}\u{1F600}1", kept: "\u{1F600}\u{1F600}1" },
     { field: "Text5", paste: "\u{1F600}".repeat(10), kept: "\u{1F600}".repeat(9) },
 ];
 
