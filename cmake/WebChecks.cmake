@@ -28,3 +28,40 @@ ExternalProject_Add(web_build
 add_test(NAME web.core_tests
     COMMAND ${CMAKE_CTEST_COMMAND} --test-dir ${_web_dir} --label-regex core --no-tests=error --output-on-failure)
 set_tests_properties(web.core_tests PROPERTIES LABELS web TIMEOUT 600)
+
+# The page's browser tests drive Debian's Chromium and Firefox ESR through puppeteer-core at the
+# version the lockfile pins; npm ci installs it beside the tests again whenever the lockfile is
+# newer than npm's own record of the install (node_modules is not in the tree).
+find_program(TARVOLA_NPM npm REQUIRED)
+set(_web_tests ${PROJECT_SOURCE_DIR}/tests/web)
+add_custom_command(
+    OUTPUT ${_web_tests}/node_modules/.package-lock.json
+    COMMAND ${TARVOLA_NPM} ci --no-audit --no-fund
+    COMMAND ${CMAKE_COMMAND} -E touch ${_web_tests}/node_modules/.package-lock.json
+    DEPENDS ${_web_tests}/package-lock.json ${_web_tests}/package.json
+    WORKING_DIRECTORY ${_web_tests}
+    COMMENT "Installing the page tests' packages (npm ci)"
+    VERBATIM)
+add_custom_target(web_test_packages ALL DEPENDS ${_web_tests}/node_modules/.package-lock.json)
+
+# Each test in both browsers, one run of a browser at a time: the page's refresh runs on a timer
+# and two browsers at once on a busy machine only make the waits longer.
+foreach(browser chromium firefox)
+    add_test(NAME web.typing_${browser}
+        COMMAND ${TARVOLA_NODE} ${_web_tests}/typing_test.mjs --browser ${browser}
+            --site ${_web_dir}/web/site --single-file ${_web_dir}/web/tarvola.html
+            "--caption=${TARVOLA_MAIN_CAPTION}")
+    add_test(NAME web.offline_${browser}
+        COMMAND ${TARVOLA_NODE} ${_web_tests}/offline_test.mjs --browser ${browser}
+            --site ${_web_dir}/web/site --single-file ${_web_dir}/web/tarvola.html)
+    add_test(NAME web.about_${browser}
+        COMMAND ${TARVOLA_NODE} ${_web_tests}/about_test.mjs --browser ${browser}
+            --site ${_web_dir}/web/site --single-file ${_web_dir}/web/tarvola.html)
+    # Its screenshots of both windows at 100 and 200 %, dark and forced colours stay in the build.
+    add_test(NAME web.appearance_${browser}
+        COMMAND ${TARVOLA_NODE} ${_web_tests}/appearance_test.mjs --browser ${browser}
+            --site ${_web_dir}/web/site --single-file ${_web_dir}/web/tarvola.html --shots ${_web_dir}/web/shots)
+    set_tests_properties(web.typing_${browser} web.about_${browser} web.appearance_${browser}
+        PROPERTIES LABELS web TIMEOUT 300 RESOURCE_LOCK web_${browser})
+    set_tests_properties(web.offline_${browser} PROPERTIES LABELS web TIMEOUT 120 RESOURCE_LOCK web_${browser})
+endforeach()

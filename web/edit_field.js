@@ -25,8 +25,12 @@ Tarvola.EditField = class {
         this.input = input;
         this.maxLength = maxLength;
         this.accepted = input.value;
-        input.addEventListener("input", Tarvola.guarded(() => this.limitLength()));
+        this.replaced = null; // the selection an edit replaces, from its beforeinput
+        input.addEventListener("beforeinput", Tarvola.guarded(() => {
+            this.replaced = { start: input.selectionStart, end: input.selectionEnd, text: input.value };
+        }));
         input.addEventListener("paste", Tarvola.guarded((event) => this.pasteFirstLine(event)));
+        input.addEventListener("input", Tarvola.guarded(() => this.limitLength()));
     }
 
     get text() {
@@ -39,14 +43,20 @@ Tarvola.EditField = class {
         this.accepted = this.input.value;
     }
 
+    // A pasted text with line breaks goes in up to its first one, as on the desktop; the
+    // browser itself would join the lines with spaces.
     pasteFirstLine(event) {
-        if (this.input.readOnly || !event.clipboardData)
+        const pasted = event.clipboardData ? event.clipboardData.getData("text/plain") : "";
+        const lineBreak = pasted.search(/[\r\n]/);
+        if (lineBreak < 0)
             return;
-        const text = event.clipboardData.getData("text/plain");
-        const line = text.split(/\r\n|\r|\n/)[0];
-        if (line === text)
-            return; // the browser's own paste, with its undo
         event.preventDefault();
+        const line = pasted.slice(0, lineBreak);
+        // An editing command sends no beforeinput: the selection it replaces is noted here.
+        this.replaced = { start: this.input.selectionStart, end: this.input.selectionEnd, text: this.input.value };
+        if (line && document.execCommand("insertText", false, line))
+            return;
+        // No editing command (or nothing to insert): the selection gives way to the line.
         this.input.setRangeText(line, this.input.selectionStart, this.input.selectionEnd, "end");
         this.limitLength();
     }
@@ -55,11 +65,35 @@ Tarvola.EditField = class {
     // stays, and the inserted part loses its tail.
     limitLength() {
         const value = this.input.value;
+        const replaced = this.replaced;
+        this.replaced = null;
         if (this.maxLength === null || Tarvola.characterCount(value) <= this.maxLength) {
             this.accepted = value;
             return;
         }
-        const old = this.accepted;
+        const [head, tail] = this.unchangedEnds(value, replaced);
+        const before = value.slice(0, head);
+        const after = value.slice(value.length - tail);
+        const room = Math.max(0, this.maxLength - Tarvola.characterCount(before) - Tarvola.characterCount(after));
+        const kept = Array.from(value.slice(head, value.length - tail)).slice(0, room).join("");
+        this.input.value = before + kept + after;
+        const caret = before.length + kept.length;
+        this.input.setSelectionRange(caret, caret);
+        this.accepted = this.input.value;
+    }
+
+    // How many UTF-16 units at the start and at the end of `value` the edit left as they were:
+    // the text around the selection it replaced when that is known and still there, else the
+    // longest common start and end with the text before it, never splitting a character.
+    unchangedEnds(value, replaced) {
+        if (replaced) {
+            const head = replaced.start;
+            const tail = replaced.text.length - replaced.end;
+            if (head + tail <= value.length && value.startsWith(replaced.text.slice(0, head))
+                && value.endsWith(replaced.text.slice(replaced.end)))
+                return [head, tail];
+        }
+        const old = replaced ? replaced.text : this.accepted;
         let head = 0;
         while (head < old.length && head < value.length && old[head] === value[head])
             ++head;
@@ -71,13 +105,6 @@ Tarvola.EditField = class {
             ++tail;
         if (tail > 0 && /[\uDC00-\uDFFF]/.test(value[value.length - tail]))
             --tail;
-        const before = value.slice(0, head);
-        const after = value.slice(value.length - tail);
-        const room = Math.max(0, this.maxLength - Tarvola.characterCount(before) - Tarvola.characterCount(after));
-        const kept = Array.from(value.slice(head, value.length - tail)).slice(0, room).join("");
-        this.input.value = before + kept + after;
-        const caret = before.length + kept.length;
-        this.input.setSelectionRange(caret, caret);
-        this.accepted = this.input.value;
+        return [head, tail];
     }
 };

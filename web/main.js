@@ -44,6 +44,7 @@ Tarvola.start = async function () {
         let form = null;
         const about = new Tarvola.AboutController(desktop, facts, native, () => form.menuBar.item.focus());
         form = new Tarvola.FormTarvola(desktop, facts, native, () => about.show());
+        Tarvola.form = form; // the main window, for the browser's console and the page's tests
     } catch (error) {
         console.error(error);
         desktop.textContent = "Tarvola could not start in this browser: it needs WebAssembly.";

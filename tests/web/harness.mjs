@@ -1,7 +1,10 @@
 // What the page's browser tests share: the command line, the site served on the loopback, the
 // two browsers from Debian driven by puppeteer-core, and a tally of failed checks.
-// A test file is run as: node FILE.mjs --browser chromium|firefox --site DIR --single-file FILE
-// [--shots DIR], where a test that takes screenshots saves them.
+// A test file is run as:
+//   node FILE.mjs --browser chromium|firefox --site DIR --single-file FILE [--caption TEXT] [--shots DIR]
+// where a test that takes screenshots saves them in --shots. Fields are driven the same way in
+// both browsers: a real click, then Control+A and keys. (A triple click selects nothing in
+// Firefox under WebDriver BiDi, and typing into a full field is then refused.)
 import puppeteer from "puppeteer-core";
 import { parseArgs } from "node:util";
 import { inflateSync } from "node:zlib";
@@ -13,6 +16,7 @@ export const options = parseArgs({
         site: { type: "string" },
         "single-file": { type: "string" },
         shots: { type: "string" },
+        caption: { type: "string" },
     },
 }).values;
 
@@ -45,6 +49,14 @@ export async function launch(language = "en-US", settings = {}) {
         extraPrefsFirefox: { "intl.accept_languages": language, "intl.locale.requested": language,
                              ...settings.firefoxPrefs },
     });
+}
+
+// Lets the page at `address` (its origin) write to and read the clipboard without asking:
+// Chromium asks, Firefox lets a page that has just been clicked or typed into write.
+export async function allowClipboard(browser, address) {
+    if (options.browser === "chromium")
+        await browser.defaultBrowserContext().overridePermissions(new URL(address).origin,
+            ["clipboard-read", "clipboard-write", "clipboard-sanitized-write"]);
 }
 
 // Serves the built site on 127.0.0.1; the address ends in "/".
@@ -108,6 +120,56 @@ export function decodePng(png) {
         width, height,
         rgb: (x, y) => Array.from(pixels.subarray((y * width + x) * channels, (y * width + x) * channels + 3)),
     };
+}
+
+// Presses `key` with Control held, as a shortcut (Control+A, Control+C, Control+V).
+export async function pressControl(page, key) {
+    await page.keyboard.down("Control");
+    await page.keyboard.press(key);
+    await page.keyboard.up("Control");
+}
+
+// Clicks the field (#id) and selects all of its text with the keyboard.
+export async function selectField(page, id) {
+    await page.click(`#${id}`);
+    await pressControl(page, "a");
+}
+
+// Types `text` into the field over what it held, key by key, as a user clears it and types.
+export async function typeInto(page, id, text) {
+    await selectField(page, id);
+    await page.keyboard.press("Backspace");
+    await page.keyboard.type(text);
+}
+
+// Pastes `text` into the field over what it held, through the clipboard and Control+V.
+// The page must be allowed the clipboard (allowClipboard).
+export async function pasteInto(page, id, text) {
+    await selectField(page, id);
+    await page.evaluate((copied) => navigator.clipboard.writeText(copied), text);
+    await pressControl(page, "v");
+}
+
+// The texts of the six fields, Text1 to Text6.
+export function fieldTexts(page) {
+    return page.evaluate(() => [1, 2, 3, 4, 5, 6].map((n) => document.getElementById(`Text${n}`).value));
+}
+
+// Waits until the page's refresh cycle has run `count` more ticks, counted as they happen.
+export async function afterTicks(page, count) {
+    const target = await page.evaluate((more) => {
+        const form = Tarvola.form;
+        if (form.ticksSeen === undefined) {
+            form.ticksSeen = 0;
+            const refresh = form.refresh.bind(form);
+            form.refresh = () => {
+                refresh();
+                ++form.ticksSeen;
+            };
+        }
+        return form.ticksSeen + more;
+    }, count);
+    await page.waitForFunction((until) => Tarvola.form.ticksSeen >= until, { timeout: 10000 }, target);
 }
 
 const failures = [];

@@ -1,0 +1,163 @@
+// The main window in the browser, driven by real keys, clicks and clipboard pastes: the same
+// conversions as the desktop gives in the user's language, the length limits, read-only
+// results, focus and tab order, a selection that outlives the refresh, and the caption.
+// Usage: node typing_test.mjs --browser chromium|firefox --site DIR --caption TEXT
+import {
+    afterTicks, allowClipboard, expectEqual, expectTrue, fieldTexts, launch, openPage, options,
+    pasteInto, pressControl, run, selectField, serveSite, typeInto,
+} from "./harness.mjs";
+
+const INPUTS = ["Text1", "Text2", "Text3", "Text5"];
+const OVERRIDES = "\u202E".repeat(5000);
+
+// What the decimal fields show when the page opens, by language.
+const DECIMAL_DEFAULT = { "de-DE": "000,00000", "en-US": "000,00000", "ar-EG": "000\u066B00000" };
+
+// The desktop's conversions. A row types its four texts into Text1, Text2, Text3 and Text5, or
+// types 45, 30, 45 and then pastes one text into each of the four; `kept` is what the four then
+// hold (when the row checks it), text4 and text6 the results after the next refresh.
+const CONVERSIONS = [
+    { language: "de-DE", type: ["45", "30", "45", "12,5825"], text4: "45,5125", text6: " 12° 34' 57\"" },
+    { language: "de-DE", type: ["10", "20", "0", "180"], text4: "10,333333", text6: " 180° 0' 0\"" },
+    { language: "de-DE", type: ["-99", "30", "0", "-1000"], text4: "-98,5", text6: " -1000° 0' 0\"" },
+    { language: "de-DE", type: ["180", "99", "99", "1,15"], text4: "181,6775", text6: " 1° 9' 0\"" },
+    { language: "de-DE", type: ["2,5", "0", "0", ""], text4: "2", text6: " ° 0' 0\"" },
+    // Out of range: both inputs go back to their defaults within a tick.
+    { language: "de-DE", type: ["181", "00", "00", "1e5"], kept: ["000", "00", "00", "000,00000"],
+      text4: "0", text6: " 0° 0' 0\"" },
+    { language: "en-US", type: ["45", "30", "45", "12.5825"], text4: "45.5125", text6: " 12° 34' 57\"" },
+    { language: "en-US", type: ["10", "20", "0", "180"], text4: "10.333333", text6: " 180° 0' 0\"" },
+    { language: "en-US", type: ["180", "99", "99", "1.15"], text4: "181.6775", text6: " 1° 9' 0\"" },
+    { language: "en-US", type: ["2.5", "0", "0", ""], text4: "2", text6: " ° 0' 0\"" },
+    { language: "ar-EG", type: ["45", "30", "45", "12\u066B5825"], text4: "45\u066B5125", text6: " 12° 34' 57\"" },
+    // The digits an Arabic keyboard types.
+    { language: "ar-EG", type: ["\u0664\u0665", "\u0663\u0660", "\u0664\u0665", "\u0661\u0662\u066B\u0665\u0668\u0662\u0665"],
+      text4: "45\u066B5125", text6: " 12° 34' 57\"" },
+    { language: "ar-EG", type: ["181", "00", "00", "1e5"], kept: ["000", "00", "00", "000\u066B00000"],
+      text4: "0", text6: " 0° 0' 0\"" },
+    { language: "de-DE", paste: `${OVERRIDES}\u0000\t\x1b[2J\u{1F600}9e9999`,
+      kept: [OVERRIDES.slice(0, 3), OVERRIDES.slice(0, 2), OVERRIDES.slice(0, 2), OVERRIDES.slice(0, 9)],
+      text4: "45,5125" /* not numbers: the degrees result keeps its value */, text6: " ° 0' 0\"" },
+    { language: "de-DE", paste: `12,5825${"9".repeat(5000)}`, kept: ["12,", "12", "12", "12,582599"],
+      text4: "12,203333", text6: " 12° 34' 57\"" },
+    // A single-line field keeps what comes before the first line break.
+    { language: "de-DE", paste: "12,5\r\n", kept: ["12,", "12", "12", "12,5"], text4: "12,203333", text6: " 12° 30' 0\"" },
+    { language: "de-DE", paste: "45\nrm -rf", kept: ["45", "45", "45", "45"], text4: "45,7625", text6: " 45° 0' 0\"" },
+    { language: "en-US", paste: `12.5825${"9".repeat(5000)}`, kept: ["12.", "12", "12", "12.582599"],
+      text4: "12.203333", text6: " 12° 34' 57\"" },
+];
+
+// Length limits in Unicode characters (the desktop counts UTF-16 units, so keeps fewer emoji).
+const LIMITS = [
+    { field: "Text1", type: "1234", kept: "123" },
+    // Over a selection of "123": the paste ends as the replaced text did, yet is cut at its end.
+    { field: "Text1", paste: "4,53", kept: "4,5" },
+    { field: "Text2", type: "123", kept: "12" },
+    { field: "Text3", type: "123", kept: "12" },
+    // Below the decimal bound, so that no refresh puts the field back to its default meanwhile.
+    { field: "Text5", type: "-1234567890", kept: "-12345678" },
+    { field: "Text5", paste: "0,000000000001", kept: "0,0000000" },
+    { field: "Text1", paste: "\u{1F600}\u{1F600}\u{1F600}\u{1F600}", kept: "\u{1F600}\u{1F600}\u{1F600}" },
+    { field: "Text1", type: "\u{1F600}\u{1F600}1", kept: "\u{1F600}\u{1F600}1" },
+    { field: "Text5", paste: "\u{1F600}".repeat(10), kept: "\u{1F600}".repeat(9) },
+];
+
+// Types or pastes one conversion row and checks what the fields then show.
+async function checkConversion(page, row) {
+    const what = `${row.language} ${JSON.stringify(row.type || row.paste).slice(0, 60)}`;
+    const texts = row.type || ["45", "30", "45"];
+    for (let i = 0; i < texts.length; ++i)
+        await typeInto(page, INPUTS[i], texts[i]);
+    if (row.paste !== undefined) {
+        await afterTicks(page, 1);
+        for (const field of INPUTS)
+            await pasteInto(page, field, row.paste);
+        const found = await fieldTexts(page);
+        expectEqual([found[0], found[1], found[2], found[4]], row.kept, `${what}: inputs after the paste`);
+    }
+    await afterTicks(page, 2);
+    const found = await fieldTexts(page);
+    expectEqual([found[3], found[5]], [row.text4, row.text6], `${what}: Text4 and Text6`);
+    if (row.type && row.kept)
+        expectEqual([found[0], found[1], found[2], found[4]], row.kept, `${what}: inputs after a tick`);
+}
+
+// Each limit row, then the results refusing keys, Backspace and a paste.
+async function checkLimitsAndResults(page) {
+    for (const row of LIMITS) {
+        if (row.type !== undefined)
+            await typeInto(page, row.field, row.type);
+        else
+            await pasteInto(page, row.field, row.paste);
+        const value = await page.$eval(`#${row.field}`, (input) => input.value);
+        expectEqual(value, row.kept, `${row.field} after ${row.type !== undefined ? "typing" : "pasting"} ${row.type || row.paste}`);
+    }
+    await pasteInto(page, "Text5", "7"); // the clipboard holds "7" for the pastes below
+    await typeInto(page, "Text1", "45");
+    await afterTicks(page, 2);
+    const before = await fieldTexts(page);
+    for (const result of ["Text4", "Text6"]) {
+        await selectField(page, result);
+        await page.keyboard.type("12");
+        await page.keyboard.press("Backspace");
+        await pressControl(page, "v");
+        expectEqual(await page.$eval(`#${result}`, (input) => input.value),
+            before[result === "Text4" ? 3 : 5], `${result} after typing, Backspace and a paste`);
+    }
+}
+
+// A selection in a result is still there after several ticks, and copies what it shows.
+async function checkSelectionOutlivesTicks(page) {
+    await typeInto(page, "Text1", "45");
+    await typeInto(page, "Text2", "0");
+    await typeInto(page, "Text3", "0");
+    await page.waitForFunction(() => document.getElementById("Text4").value === "45", { timeout: 5000 });
+    await selectField(page, "Text4");
+    await afterTicks(page, 5);
+    const selection = await page.$eval("#Text4", (input) => [input.selectionStart, input.selectionEnd]);
+    expectEqual(selection, [0, 2], "the selection in Text4 after five ticks");
+    await pressControl(page, "c");
+    await selectField(page, "Text5");
+    await pressControl(page, "v");
+    expectEqual(await page.$eval("#Text5", (input) => input.value), "45", "what Control+C copied from Text4");
+}
+
+// Where the focus is on load and where Tab takes it; the caption as the page's title.
+async function checkFocusAndTitle(page) {
+    const focused = () => page.evaluate(() => document.activeElement && document.activeElement.id);
+    expectEqual(await focused(), "Text1", "the focus on load");
+    const order = [];
+    for (let i = 0; i < 5; ++i) {
+        await page.keyboard.press("Tab");
+        order.push(await focused());
+    }
+    expectEqual(order, ["Text2", "Text3", "Text4", "Text5", "Text6"], "the fields Tab goes through");
+    expectTrue(options.caption, "--caption must give the main window's caption");
+    expectEqual(await page.$eval("title", (title) => title.textContent), options.caption, "the page's title");
+}
+
+await run(async () => {
+    const { server, address } = await serveSite();
+    try {
+        for (const language of ["de-DE", "en-US", "ar-EG"]) {
+            const browser = await launch(language);
+            try {
+                await allowClipboard(browser, address);
+                const page = await openPage(browser, address);
+                const opened = await fieldTexts(page);
+                expectEqual([opened[4]], [DECIMAL_DEFAULT[language]], `${language}: Text5 on load`);
+                if (language === "de-DE") {
+                    await checkFocusAndTitle(page);
+                    await checkLimitsAndResults(page);
+                    await checkSelectionOutlivesTicks(page);
+                }
+                for (const row of CONVERSIONS.filter((row) => row.language === language))
+                    await checkConversion(page, row);
+            } finally {
+                await browser.close();
+            }
+        }
+    } finally {
+        server.close();
+    }
+});
