@@ -38,8 +38,14 @@ Tarvola.start = async function () {
         const module = await createTarvolaModule({ locateFile: (file) => file });
         const native = Tarvola.bindNative(module);
         const facts = JSON.parse(native.windowFacts());
-        const separators = Tarvola.userSeparators();
-        native.setSeparators(separators.decimal, separators.group);
+        // Read again when the user changes the browser's languages, as the desktop reads its
+        // locale afresh.
+        const readSeparators = () => {
+            const separators = Tarvola.userSeparators();
+            native.setSeparators(separators.decimal, separators.group);
+        };
+        readSeparators();
+        window.addEventListener("languagechange", Tarvola.guarded(readSeparators));
 
         let form = null;
         const about = new Tarvola.AboutController(desktop, facts, native, () => form.menuBar.item.focus());
