@@ -28,6 +28,11 @@ ExternalProject_Add(web_build
 add_test(NAME web.core_tests
     COMMAND ${CMAKE_CTEST_COMMAND} --test-dir ${_web_dir} --label-regex core --no-tests=error --output-on-failure)
 set_tests_properties(web.core_tests PROPERTIES LABELS web TIMEOUT 600)
+# Bit for bit the desktop's results: the same generated inputs through both builds.
+add_test(NAME web.agreement
+    COMMAND ${PROJECT_SOURCE_DIR}/tests/web/agreement.sh $<TARGET_FILE:agreement_probe> ${TARVOLA_NODE}
+        ${_web_dir}/tests/core/agreement_probe.js)
+set_tests_properties(web.agreement PROPERTIES LABELS web TIMEOUT 300)
 
 # The page's browser tests drive Debian's Chromium and Firefox ESR through puppeteer-core at the
 # version the lockfile pins; npm ci installs it beside the tests again whenever the lockfile is
