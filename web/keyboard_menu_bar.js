@@ -2,7 +2,8 @@
 var Tarvola = Tarvola || {};
 
 // The main window's menu bar with its one entry, About, which the mouse and the keyboard open:
-// Enter, Space and, as on the desktop, the Down arrow on the entry; F10 goes to the menu bar.
+// Enter, Space and, as on the desktop, the Down arrow on the entry; F10 goes to the menu bar and
+// Escape back to where the focus was.
 Tarvola.KeyboardMenuBar = class {
     constructor(entry, showAbout) {
         const bar = document.createElement("nav");
@@ -15,19 +16,25 @@ Tarvola.KeyboardMenuBar = class {
         item.setAttribute("role", "menuitem");
         item.textContent = entry;
         item.addEventListener("click", Tarvola.guarded(() => showAbout()));
-        // As on the desktop, the Down arrow on the entry opens it too.
+        let focusBefore = null; // where F10 came from
         item.addEventListener("keydown", Tarvola.guarded((event) => {
-            if (event.key === "ArrowDown") {
+            if (event.key === "ArrowDown") { // as on the desktop
                 event.preventDefault();
                 showAbout();
+            } else if (event.key === "Escape" && focusBefore && focusBefore.isConnected) {
+                event.preventDefault();
+                focusBefore.focus();
             }
         }));
+        item.addEventListener("blur", () => { focusBefore = null; });
         bar.append(item);
         // F10 goes to the menu bar, as on the desktop, where the browser passes it on.
         document.addEventListener("keydown", Tarvola.guarded((event) => {
             if (event.key === "F10" && !event.shiftKey) {
                 event.preventDefault();
+                const from = document.activeElement;
                 item.focus();
+                focusBefore = from !== item ? from : focusBefore;
             }
         }));
         this.element = bar;

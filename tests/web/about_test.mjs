@@ -89,6 +89,11 @@ async function opensFromTheMenuAndClosesWithEscape(page) {
         ["Space", () => page.keyboard.press(" ")],
         ["Down arrow", () => page.keyboard.press("ArrowDown")],
     ];
+    // Escape on the menu goes back to the field F10 came from.
+    await page.click("#Text3");
+    await page.keyboard.press("F10");
+    await page.keyboard.press("Escape");
+    expectEqual(await focusedId(page), "Text3", "the focus after F10 and Escape");
     for (const [name, act] of ways) {
         await page.click("#Text1");
         await page.keyboard.press("F10");
