@@ -2,7 +2,7 @@
 // 200 %, no text cut, the 200 % picture the 100 % one at twice the size, readable text under a
 // dark scheme and under forced colours. Screenshots of both windows go to --shots DIR.
 // Run as: node appearance_test.mjs --browser chromium|firefox --site DIR [--shots DIR]
-import { launch, serveSite, openPage, decodePng, expectEqual, expectTrue, run, options } from "./harness.mjs";
+import { launch, serveSite, openPage, decodePng, expectEqual, expectTrue, run, options, waitFor } from "./harness.mjs";
 import { mkdirSync, readFileSync, writeFileSync } from "node:fs";
 import { join } from "node:path";
 
@@ -54,7 +54,7 @@ async function openWindows(browser, address, { zoom = 1, scheme, longTexts = fal
             await page.click(`#${id}`, { count: 3 });
             await page.keyboard.type(text);
         }
-        await page.waitForFunction(() => document.getElementById("Text4").value === "10,333333", { timeout: 5000 })
+        await waitFor(page, () => document.getElementById("Text4").value === "10,333333", undefined, 5000)
             .catch(() => expectTrue(false, "Text4 never showed 10,333333"));
     }
     await page.click("#MenuAbout");

@@ -65,6 +65,21 @@ export async function serveSite() {
     return { server, address: `http://127.0.0.1:${server.address().port}/` };
 }
 
+// Waits until `predicate(arg)`, run in the page, is true; rejects after `timeout` ms. It asks
+// the page again and again rather than using waitForFunction, whose polling in Firefox (WebDriver
+// BiDi) goes through Function(), which the page's Content-Security-Policy refuses. An answer
+// lost to a navigation or reload is asked again.
+export async function waitFor(page, predicate, arg, timeout = 10000) {
+    const end = Date.now() + timeout;
+    for (;;) {
+        if (await page.evaluate(predicate, arg).catch(() => false))
+            return;
+        if (Date.now() > end)
+            throw new Error(`waited ${timeout} ms in vain for ${predicate}`);
+        await new Promise((resolve) => setTimeout(resolve, 25));
+    }
+}
+
 // Opens the page at `address` and waits until the first refresh has written the results;
 // `prepare(page)`, when given, runs first (a viewport, a script for every new document).
 export async function openPage(browser, address, prepare) {
@@ -72,7 +87,7 @@ export async function openPage(browser, address, prepare) {
     if (prepare)
         await prepare(page);
     await page.goto(address);
-    await page.waitForFunction(() => document.getElementById("Text4")?.value === "0", { timeout: 10000 });
+    await waitFor(page, () => document.getElementById("Text4")?.value === "0");
     return page;
 }
 
@@ -169,7 +184,7 @@ export async function afterTicks(page, count) {
         }
         return form.ticksSeen + more;
     }, count);
-    await page.waitForFunction((until) => Tarvola.form.ticksSeen >= until, { timeout: 10000 }, target);
+    await waitFor(page, (until) => Tarvola.form.ticksSeen >= until, target);
 }
 
 const failures = [];

@@ -2,12 +2,12 @@
 // gone, and the single file opened from disk; each must still convert as the user types.
 // Usage: node offline_test.mjs --browser chromium|firefox --site DIR --single-file FILE
 import { pathToFileURL } from "node:url";
-import { expectEqual, expectTrue, launch, openPage, options, run, serveSite, typeInto } from "./harness.mjs";
+import { expectEqual, expectTrue, launch, openPage, options, run, serveSite, typeInto, waitFor } from "./harness.mjs";
 
 // Types a decimal angle and checks its conversion appears, as the page opened at `how`.
 async function checkConverts(page, how) {
     await typeInto(page, "Text5", "12.5825");
-    await page.waitForFunction(() => document.getElementById("Text6").value === " 12° 34' 57\"", { timeout: 5000 })
+    await waitFor(page, () => document.getElementById("Text6").value === " 12° 34' 57\"", undefined, 5000)
         .catch(() => {});
     expectEqual(await page.$eval("#Text6", (input) => input.value), " 12° 34' 57\"", `Text6 ${how}`);
 }
@@ -19,15 +19,15 @@ async function checkSiteOffline(browser) {
     let page;
     try {
         page = await openPage(browser, address);
-        await page.waitForFunction(() => navigator.serviceWorker && navigator.serviceWorker.controller,
-            { timeout: 15000 });
+        await waitFor(page, () => Boolean(navigator.serviceWorker && navigator.serviceWorker.controller),
+            undefined, 15000);
     } finally {
         server.closeAllConnections();
         await new Promise((closed) => server.close(closed));
     }
     await page.reload();
-    const started = await page.waitForFunction(() => document.getElementById("Text4")?.value === "0",
-        { timeout: 10000 }).then(() => true, () => false);
+    const started = await waitFor(page, () => document.getElementById("Text4")?.value === "0")
+        .then(() => true, () => false);
     expectTrue(started, "after a reload with the server stopped the page never wrote its first result");
     if (started)
         await checkConverts(page, "after a reload with the server stopped");

@@ -4,7 +4,7 @@
 // Usage: node typing_test.mjs --browser chromium|firefox --site DIR --caption TEXT
 import {
     afterTicks, allowClipboard, expectEqual, expectTrue, fieldTexts, launch, openPage, options,
-    pasteInto, pressControl, run, selectField, serveSite, typeInto,
+    pasteInto, pressControl, run, selectField, serveSite, typeInto, waitFor,
 } from "./harness.mjs";
 
 const INPUTS = ["Text1", "Text2", "Text3", "Text5"];
@@ -111,7 +111,7 @@ async function checkSelectionOutlivesTicks(page) {
     await typeInto(page, "Text1", "45");
     await typeInto(page, "Text2", "0");
     await typeInto(page, "Text3", "0");
-    await page.waitForFunction(() => document.getElementById("Text4").value === "45", { timeout: 5000 });
+    await waitFor(page, () => document.getElementById("Text4").value === "45", undefined, 5000);
     await selectField(page, "Text4");
     await afterTicks(page, 5);
     const selection = await page.$eval("#Text4", (input) => [input.selectionStart, input.selectionEnd]);
