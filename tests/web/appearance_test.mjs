@@ -242,6 +242,18 @@ async function readableInEachScheme(address) {
                 const ratio = contrast(text.colour, text.background);
                 expectTrue(ratio >= 4.5, `${text.id} under ${scheme}: rgb(${text.colour}) on rgb(${text.background}), contrast ${ratio.toFixed(2)}`);
             }
+            // OK's focus ring, back on it by the keyboard, against About's own colour.
+            await page.keyboard.press("Tab");
+            await page.keyboard.down("Shift");
+            await page.keyboard.press("Tab");
+            await page.keyboard.up("Shift");
+            const ring = await page.$eval("#Command1:focus-visible", (button) => {
+                const rgba = (text) => (text.match(/[\d.]+/g) || []).map(Number);
+                const [r, g, b, a = 1] = rgba(getComputedStyle(button).outlineColor);
+                const under = rgba(getComputedStyle(button.closest(".window")).backgroundColor);
+                return [[r, g, b].map((value, c) => value * a + under[c] * (1 - a)), under.slice(0, 3)];
+            });
+            expectTrue(contrast(...ring) >= 3, `OK's focus ring under ${scheme}: rgb(${ring[0]}) on rgb(${ring[1]})`);
             if (scheme === "dark") {
                 for (const id of ["Text4", "Text6"])
                     expectEqual(texts.filter((text) => text.id === id).map((text) => [text.colour, text.background]),
