@@ -31,6 +31,10 @@ Tarvola.EditField = class {
         }));
         input.addEventListener("paste", Tarvola.guarded((event) => this.pasteFirstLine(event)));
         input.addEventListener("input", Tarvola.guarded(() => this.limitLength()));
+        // Firefox leaves a field scrolled to the end of the text it selected on Tab: once the
+        // focus leaves, the start of a text wider than the field is in view again, minus sign
+        // included, as on the desktop.
+        input.addEventListener("blur", Tarvola.guarded(() => { input.scrollLeft = 0; }));
     }
 
     get text() {

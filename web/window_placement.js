@@ -3,7 +3,7 @@ var Tarvola = Tarvola || {};
 
 // Where a window system puts a new window (`placed`, already on the page): beside the main
 // window where the view has room (right, below, left), else a little down and right of its
-// corner; never off the page.
+// corner, moved back into the view as far as it fits (a zoomed page or a phone has little room).
 Tarvola.placeByDefault = function (placed, mainWindow) {
     const main = mainWindow.getBoundingClientRect();
     const own = placed.getBoundingClientRect();
@@ -15,7 +15,8 @@ Tarvola.placeByDefault = function (placed, mainWindow) {
         [main.left - gap - own.width, main.top],
     ];
     const fits = ([left, top]) => left >= 0 && top >= 0 && left + own.width <= view.width && top + own.height <= view.height;
-    const [left, top] = candidates.find(fits) || [main.left + 24, main.top + 24];
+    const [left, top] = candidates.find(fits)
+        || [Math.min(main.left + 24, view.width - own.width), Math.min(main.top + 24, view.height - own.height)];
     placed.style.left = `${Math.max(0, left) + window.scrollX}px`;
     placed.style.top = `${Math.max(0, top) + window.scrollY}px`;
 };

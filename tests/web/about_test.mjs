@@ -241,6 +241,23 @@ async function opensAgainWithoutUnderlines(page) {
     expectEqual(await underlines(page), [false, false], "underlines in the About window opened again");
 }
 
+// About opens wholly in view: beside the main window where there is room, else over it; the
+// view of a 1280 x 800 screen at 200 % has no room beside it.
+async function opensWithinTheView(browser, address) {
+    for (const [width, height] of [[1280, 800], [640, 400]]) {
+        const page = await openPage(browser, address, (page) => page.setViewport({ width, height }));
+        await page.click("#MenuAbout");
+        const [left, top, right, bottom] = await page.$eval(".about-window", (about) => {
+            // On the page, not in the view, which scrolls to show the focused OK.
+            const own = about.getBoundingClientRect();
+            return [own.left + scrollX, own.top + scrollY, own.right + scrollX, own.bottom + scrollY];
+        });
+        expectTrue(left >= 0 && top >= 0 && right <= width && bottom <= height,
+            `About at ${left},${top} to ${right},${bottom} in a ${width} x ${height} view`);
+        await page.close();
+    }
+}
+
 // Without the recorder: the site opens in a tab of its own and the converter stays as it was.
 async function theSiteOpensInANewTab(browser, address) {
     const page = await openPage(browser, address);
@@ -266,6 +283,7 @@ await run(async () => {
                              tabsThroughTheLinksOkAndPictures, underlinesFollowThePointer,
                              clicksOpenTheirLinkOnce, keysActivateTheFocusedControl, opensAgainWithoutUnderlines])
             await check(page);
+        await opensWithinTheView(browser, address);
         if (options.browser === "chromium")
             await theSiteOpensInANewTab(browser, address);
     } finally {

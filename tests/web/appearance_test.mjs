@@ -202,6 +202,28 @@ async function readableTexts(page) {
     });
 }
 
+// The menu entry reached by F10 shows its text on the highlight itself: most of the text's box
+// has the highlight's colour between the letters (under forced colours a browser may draw a
+// plate of the page's colour there instead, on which the highlight's text colour is lost).
+async function highlightedEntryReadable(page, scheme) {
+    await page.keyboard.press("F10");
+    const entry = await page.$("#MenuAbout");
+    const text = await entry.evaluate((element) => {
+        const range = document.createRange();
+        range.selectNodeContents(element);
+        const [own, box] = [element.getBoundingClientRect(), range.getBoundingClientRect()];
+        return [box.left - own.left, box.top - own.top, box.width, box.height].map(Math.round);
+    });
+    const picture = decodePng(Buffer.from(await entry.screenshot()));
+    const highlight = picture.rgb(2, 2);
+    let same = 0;
+    for (let y = text[1]; y < text[1] + text[3]; ++y)
+        for (let x = text[0]; x < text[0] + text[2]; ++x)
+            same += picture.rgb(x, y).every((value, c) => Math.abs(value - highlight[c]) <= 24) ? 1 : 0;
+    expectTrue(same > text[2] * text[3] / 2,
+        `the highlighted menu entry under ${scheme}: rgb(${highlight}) behind ${same} of its text's ${text[2] * text[3]} pixels`);
+}
+
 async function readableInEachScheme(address) {
     // [scheme, the browser's settings for it]; forced colours only where a page can ask for them.
     const schemes = [["dark", { firefoxPrefs: { "layout.css.prefers-color-scheme.content-override": 0, "ui.systemUsesDarkTheme": 1 } }]];
@@ -220,6 +242,18 @@ async function readableInEachScheme(address) {
                 const ratio = contrast(text.colour, text.background);
                 expectTrue(ratio >= 4.5, `${text.id} under ${scheme}: rgb(${text.colour}) on rgb(${text.background}), contrast ${ratio.toFixed(2)}`);
             }
+            // OK's focus ring, back on it by the keyboard, against About's own colour.
+            await page.keyboard.press("Tab");
+            await page.keyboard.down("Shift");
+            await page.keyboard.press("Tab");
+            await page.keyboard.up("Shift");
+            const ring = await page.$eval("#Command1:focus-visible", (button) => {
+                const rgba = (text) => (text.match(/[\d.]+/g) || []).map(Number);
+                const [r, g, b, a = 1] = rgba(getComputedStyle(button).outlineColor);
+                const under = rgba(getComputedStyle(button.closest(".window")).backgroundColor);
+                return [[r, g, b].map((value, c) => value * a + under[c] * (1 - a)), under.slice(0, 3)];
+            });
+            expectTrue(contrast(...ring) >= 3, `OK's focus ring under ${scheme}: rgb(${ring[0]}) on rgb(${ring[1]})`);
             if (scheme === "dark") {
                 for (const id of ["Text4", "Text6"])
                     expectEqual(texts.filter((text) => text.id === id).map((text) => [text.colour, text.background]),
@@ -231,6 +265,7 @@ async function readableInEachScheme(address) {
             }
             for (const window of Object.keys(LAYOUTS))
                 await shoot(page, window, `100-${scheme}`);
+            await highlightedEntryReadable(page, scheme);
         } finally {
             await browser.close();
         }

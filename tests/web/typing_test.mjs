@@ -122,6 +122,18 @@ async function checkSelectionOutlivesTicks(page) {
     expectEqual(await page.$eval("#Text5", (input) => input.value), "45", "what Control+C copied from Text4");
 }
 
+// A result wider than its field, selected by Tab, shows its start again once the focus leaves.
+async function checkWideResultShowsItsStart(page) {
+    await typeInto(page, "Text5", "-123,4567");
+    await afterTicks(page, 2);
+    await page.keyboard.press("Tab");
+    await page.keyboard.down("Shift");
+    await page.keyboard.press("Tab");
+    await page.keyboard.up("Shift");
+    expectEqual(await page.$eval("#Text6", (input) => [input.scrollWidth > input.clientWidth, input.scrollLeft]),
+        [true, 0], "Text6, wider than its field, scrolled after Tab and Shift+Tab");
+}
+
 // Where the focus is on load and where Tab takes it; the caption as the page's title.
 async function checkFocusAndTitle(page) {
     const focused = () => page.evaluate(() => document.activeElement && document.activeElement.id);
@@ -150,6 +162,7 @@ await run(async () => {
                     await checkFocusAndTitle(page);
                     await checkLimitsAndResults(page);
                     await checkSelectionOutlivesTicks(page);
+                    await checkWideResultShowsItsStart(page);
                 }
                 for (const row of CONVERSIONS.filter((row) => row.language === language))
                     await checkConversion(page, row);
