@@ -104,9 +104,10 @@ def main():
     pictures = {name: data_url(os.path.join(args.assets, name)) for name in PICTURES if name != "hand.cur"}
     inline_style = style.replace('url("hand.cur")', f'url("{data_url(os.path.join(args.assets, "hand.cur"))}")')
     inline_scripts = ["var Tarvola = { pictures: " + json.dumps(pictures) + " };", read(args.inline_module), script]
+    # The module's loader reads the module inside the script through fetch of a data: address.
     policy = ("default-src 'none'; script-src " + " ".join(source_hash(text) for text in inline_scripts)
               + " 'wasm-unsafe-eval'; style-src " + source_hash(inline_style)
-              + "; img-src data:; base-uri 'none'; form-action 'none'")
+              + "; img-src data:; connect-src data:; base-uri 'none'; form-action 'none'")
     head = (f"<style>{inline_style}</style>\n"
             f'<link rel="icon" href="{data_url(os.path.join(args.assets, "tarvola_32.png"))}" sizes="32x32">')
     write(args.single_file, fill(template, args.caption, policy, head,
