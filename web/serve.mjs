@@ -10,12 +10,20 @@ const TYPES = {
     ".css": "text/css; charset=utf-8", ".wasm": "application/wasm", ".png": "image/png",
     ".svg": "image/svg+xml", ".cur": "image/x-icon", ".webmanifest": "application/manifest+json",
 };
-const POLICY = "default-src 'self'; script-src 'self' 'wasm-unsafe-eval'; style-src 'self'; img-src 'self'; "
-    + "connect-src 'self'; manifest-src 'self'; worker-src 'self'; object-src 'none'; base-uri 'none'; "
-    + "form-action 'none'; frame-ancestors 'none'";
+
+// The site's own Content-Security-Policy, as its index.html states it, and what only a header
+// can say besides: no other site may frame the page.
+async function policyOf(root) {
+    const page = await readFile(join(root, "index.html"), "utf8");
+    const stated = page.match(/http-equiv="Content-Security-Policy" content="([^"]*)"/);
+    if (!stated)
+        throw new Error(`${root}/index.html states no Content-Security-Policy`);
+    return `${stated[1]}; frame-ancestors 'none'`;
+}
 
 // Starts serving `root` on 127.0.0.1; resolves to the server once it listens.
-export function serve(root, port = 0) {
+export async function serve(root, port = 0) {
+    const policy = await policyOf(root);
     const server = createServer(async (request, response) => {
         try {
             if (request.method !== "GET" && request.method !== "HEAD") {
@@ -31,7 +39,7 @@ export function serve(root, port = 0) {
             const body = await readFile(file);
             response.writeHead(200, {
                 "Content-Type": TYPES[extname(file)] || "application/octet-stream",
-                "Content-Security-Policy": POLICY,
+                "Content-Security-Policy": policy,
                 "Cache-Control": "no-cache",
                 "X-Content-Type-Options": "nosniff",
             });
