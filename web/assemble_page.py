@@ -14,10 +14,6 @@ import json
 import os
 import shutil
 
-# In the order they build on each other; main.js starts the page.
-SCRIPTS = ["user_separators.js", "window_font.js", "pixels.js", "edit_field.js", "refresh_timer.js",
-           "open_link.js", "readable_colour.js", "window_placement.js", "about_artwork.js", "about.js",
-           "about_controller.js", "keyboard_menu_bar.js", "form_tarvola.js", "main.js"]
 PICTURES = ["tarvola.png", "tarvola_96.png", "donation.png", "donation_2x.png", "mail_32.png",
             "mail_64.png", "site_banner.png", "site_banner_2x.png", "hand.cur"]
 APP_ICONS = ["tarvola_32.png", "tarvola_192.png", "tarvola_512.png", "tarvola.svg"]
@@ -63,10 +59,11 @@ def main():
     parser = argparse.ArgumentParser()
     for option in ("sources", "assets", "module", "inline-module", "caption", "version", "site", "single-file"):
         parser.add_argument(f"--{option}", required=True)
+    parser.add_argument("--scripts", nargs="+", required=True, help="the page's scripts, in order")
     args = parser.parse_args()
 
     template = read(os.path.join(args.sources, "index.html"))
-    script = "".join(read(os.path.join(args.sources, name)) + "\n" for name in SCRIPTS)
+    script = "".join(read(os.path.join(args.sources, name)) + "\n" for name in args.scripts)
     style = read(os.path.join(args.sources, "tarvola.css"))
 
     # The site.
