@@ -26,9 +26,7 @@ Tarvola.EditField = class {
         this.maxLength = maxLength;
         this.accepted = input.value;
         this.replaced = null; // the selection an edit replaces, from its beforeinput
-        input.addEventListener("beforeinput", Tarvola.guarded(() => {
-            this.replaced = { start: input.selectionStart, end: input.selectionEnd, text: input.value };
-        }));
+        input.addEventListener("beforeinput", Tarvola.guarded(() => this.noteReplaced()));
         input.addEventListener("paste", Tarvola.guarded((event) => this.pasteFirstLine(event)));
         input.addEventListener("input", Tarvola.guarded(() => this.limitLength()));
         // Firefox leaves a field scrolled to the end of the text it selected on Tab: once the
@@ -47,6 +45,11 @@ Tarvola.EditField = class {
         this.accepted = this.input.value;
     }
 
+    // Notes the selection the coming edit replaces, for limitLength.
+    noteReplaced() {
+        this.replaced = { start: this.input.selectionStart, end: this.input.selectionEnd, text: this.input.value };
+    }
+
     // A pasted text with line breaks goes in up to its first one, as on the desktop; the
     // browser itself would join the lines with spaces.
     pasteFirstLine(event) {
@@ -56,8 +59,7 @@ Tarvola.EditField = class {
             return;
         event.preventDefault();
         const line = pasted.slice(0, lineBreak);
-        // An editing command sends no beforeinput: the selection it replaces is noted here.
-        this.replaced = { start: this.input.selectionStart, end: this.input.selectionEnd, text: this.input.value };
+        this.noteReplaced(); // an editing command sends no beforeinput
         if (line && document.execCommand("insertText", false, line))
             return;
         // No editing command (or nothing to insert): the selection gives way to the line.
