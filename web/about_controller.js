@@ -14,7 +14,7 @@ Tarvola.AboutController = class {
     }
 
     show() {
-        if (this.native.aboutCommand() === 1 || !this.about) {
+        if (this.native.aboutCommand() === 1) {
             this.about = new Tarvola.About(this.desktop, this.facts, this.native, () => {
                 this.about = null;
                 this.afterClose();
