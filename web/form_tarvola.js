@@ -73,10 +73,13 @@ Tarvola.FormTarvola = class {
         return element;
     }
 
-    // One refresh: the fields' texts into the module, one tick of the cycle, and the texts that
-    // changed back into the fields.
+    // One refresh: the inputs' texts into the module (the results only it writes), one tick of
+    // the cycle, and the texts that changed back into the fields.
     refresh() {
-        this.fields.forEach((field, index) => this.native.setField(index, field.text));
+        this.fields.forEach((field, index) => {
+            if (!field.input.readOnly)
+                this.native.setField(index, field.text);
+        });
         this.native.refreshTick();
         this.fields.forEach((field, index) => field.write(this.native.fieldText(index)));
     }
