@@ -7,7 +7,7 @@ namespace tarvola {
 const AboutPlace& PlaceOf(AboutControl control)
 {
     // The window itself has no entry: its place is the whole client area.
-    static constexpr AboutPlace kBackground {AboutControl::Background, AboutControl::Background, kAboutClient};
+    static constexpr AboutPlace kBackground {AboutControl::Background, "Background", AboutControl::Background, kAboutClient};
     const AboutPlace* place = PlaceIn(kAboutLayout, control);
     return place ? *place : kBackground;
 }

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <optional>
+#include <string_view>
 
 namespace tarvola {
 
@@ -27,6 +28,7 @@ enum class AboutControl {
 // frame that holds it.
 struct AboutPlace {
     AboutControl control;
+    std::string_view name; // as the control is named in the window
     AboutControl container;
     Rect rect;
 };
@@ -37,17 +39,17 @@ inline constexpr Rect kAboutClient {0, 0, 3210, 3915};
 // Every control, topmost first within its container: a point over a label inside a frame
 // belongs to the label, not to the frame.
 inline constexpr std::array<AboutPlace, 11> kAboutLayout {{
-    {AboutControl::Label2, AboutControl::SiteUlvo, {120, 720, 2295, 255}},
-    {AboutControl::Image2, AboutControl::SiteUlvo, {0, 0, 2250, 525}},
-    {AboutControl::Label1, AboutControl::Mail, {600, 240, 2175, 255}},
-    {AboutControl::Image1, AboutControl::Mail, {0, 120, 480, 480}},
-    {AboutControl::Picture1, AboutControl::Background, {120, 120, 735, 735}},
-    {AboutControl::PictureDon, AboutControl::Background, {120, 3120, 855, 375}},
-    {AboutControl::Command1, AboutControl::Background, {1200, 3480, 855, 375}},
-    {AboutControl::SiteUlvo, AboutControl::Background, {480, 1200, 2535, 975}},
-    {AboutControl::Mail, AboutControl::Background, {240, 2400, 2895, 495}},
-    {AboutControl::Label3, AboutControl::Background, {960, 120, 2175, 375}},
-    {AboutControl::Label5, AboutControl::Background, {1440, 480, 975, 255}},
+    {AboutControl::Label2, "Label2", AboutControl::SiteUlvo, {120, 720, 2295, 255}},
+    {AboutControl::Image2, "Image2", AboutControl::SiteUlvo, {0, 0, 2250, 525}},
+    {AboutControl::Label1, "Label1", AboutControl::Mail, {600, 240, 2175, 255}},
+    {AboutControl::Image1, "Image1", AboutControl::Mail, {0, 120, 480, 480}},
+    {AboutControl::Picture1, "Picture1", AboutControl::Background, {120, 120, 735, 735}},
+    {AboutControl::PictureDon, "PictureDon", AboutControl::Background, {120, 3120, 855, 375}},
+    {AboutControl::Command1, "Command1", AboutControl::Background, {1200, 3480, 855, 375}},
+    {AboutControl::SiteUlvo, "SiteUlvo", AboutControl::Background, {480, 1200, 2535, 975}},
+    {AboutControl::Mail, "Mail", AboutControl::Background, {240, 2400, 2895, 495}},
+    {AboutControl::Label3, "Label3", AboutControl::Background, {960, 120, 2175, 375}},
+    {AboutControl::Label5, "Label5", AboutControl::Background, {1440, 480, 975, 255}},
 }};
 
 // The place of one control.

@@ -125,25 +125,6 @@ std::string_view KindName(FormControlKind kind)
     return {};
 }
 
-std::string_view AboutName(AboutControl control)
-{
-    switch (control) {
-    case AboutControl::Background: return "Background";
-    case AboutControl::Picture1: return "Picture1";
-    case AboutControl::PictureDon: return "PictureDon";
-    case AboutControl::Command1: return "Command1";
-    case AboutControl::SiteUlvo: return "SiteUlvo";
-    case AboutControl::Image2: return "Image2";
-    case AboutControl::Label2: return "Label2";
-    case AboutControl::Mail: return "Mail";
-    case AboutControl::Image1: return "Image1";
-    case AboutControl::Label1: return "Label1";
-    case AboutControl::Label3: return "Label3";
-    case AboutControl::Label5: return "Label5";
-    }
-    return {};
-}
-
 void WriteForm(Json& json)
 {
     json.key("client").rect(kFormClient);
@@ -179,8 +160,8 @@ void WriteAbout(Json& json)
     json.key("caption").text(kAboutCaption).key("client").rect(kAboutClient);
     json.key("controls").open('[');
     for (const AboutPlace& place : kAboutLayout) {
-        json.open('{').key("name").text(AboutName(place.control)).key("id").number(static_cast<int>(place.control));
-        json.key("container").text(AboutName(place.container)).key("rect").rect(place.rect);
+        json.open('{').key("name").text(place.name).key("id").number(static_cast<int>(place.control));
+        json.key("container").text(PlaceOf(place.container).name).key("rect").rect(place.rect);
         json.key("hand").boolean(AboutBehaviour::showsHand(place.control)).close('}');
     }
     json.close(']');
