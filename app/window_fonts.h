@@ -24,6 +24,11 @@ inline constexpr FontDescription kUnitMarkFont {kDialogFace, 12};   // the unit 
 inline constexpr FontDescription kTitleFont {"Arial", 14.25};       // About's title, Label3
 inline constexpr FontDescription kVersionFont {"Arial", 11.25, true}; // About's version, Label5
 
+// A text wider than its place is drawn smaller, this many points at a time, so that it shows
+// whole; below the smallest size it would not read anyway.
+inline constexpr double kFitStepPoints = 0.25;
+inline constexpr double kSmallestFittedPoints = 5;
+
 // The font of a control of the main window.
 [[nodiscard]] constexpr const FontDescription& FontOf(FormControlKind kind)
 {

@@ -1,5 +1,7 @@
 #include "qt/fitted_text.h"
 
+#include "app/window_fonts.h"
+
 #include <QLabel>
 #include <QLineEdit>
 #include <QStyle>
@@ -10,10 +12,6 @@
 namespace tarvola {
 
 namespace {
-
-// Small enough for any text of these windows to fit; below it a text would not read anyway.
-constexpr qreal kSmallestPoints = 5;
-constexpr qreal kStep = 0.25;
 
 // QLineEdit keeps this many pixels of its own between its frame and its text, each side.
 constexpr int kLineEditHorizontalMargin = 2;
@@ -69,8 +67,8 @@ void FitLabel(QLabel& label)
         label.resize(std::min(room, std::max(label.width(), label.sizeHint().width())), label.height());
     }
     QFont font = label.font();
-    while (!LabelFits(label) && font.pointSizeF() - kStep >= kSmallestPoints) {
-        font.setPointSizeF(font.pointSizeF() - kStep);
+    while (!LabelFits(label) && font.pointSizeF() - kFitStepPoints >= kSmallestFittedPoints) {
+        font.setPointSizeF(font.pointSizeF() - kFitStepPoints);
         label.setFont(font);
     }
 }
@@ -84,8 +82,8 @@ void FitField(QLineEdit& field, const QString& sample)
         return metrics.horizontalAdvance(sample) <= room.width()
             && InkInside(metrics, sample, Baseline(metrics, Qt::AlignVCenter, room.height()), room.height());
     };
-    while (!fits() && font.pointSizeF() - kStep >= kSmallestPoints) {
-        font.setPointSizeF(font.pointSizeF() - kStep);
+    while (!fits() && font.pointSizeF() - kFitStepPoints >= kSmallestFittedPoints) {
+        font.setPointSizeF(font.pointSizeF() - kFitStepPoints);
         field.setFont(font);
     }
 }

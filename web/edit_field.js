@@ -20,10 +20,15 @@ Tarvola.characterCount = (text) => Array.from(text).length;
 // as on the desktop. A paste keeps what comes before its first line break, as a single-line
 // field on Windows does (a browser would join the lines). The refresh cycle writes a field only
 // when its text changes, so that a selection or the caret in it stays where the user put it.
+// With `fitting` ({ step, smallest }, in points) a text the cycle writes that is wider than the
+// field is drawn smaller until it shows whole: a result cut at the field's edge would read as
+// another angle.
 Tarvola.EditField = class {
-    constructor(input, maxLength) {
+    constructor(input, maxLength, fitting = null) {
         this.input = input;
         this.maxLength = maxLength;
+        this.fitting = fitting;
+        this.fullPoints = null; // the field's own size, read once it is laid out
         this.accepted = input.value;
         this.replaced = null; // the selection an edit replaces, from its beforeinput
         input.addEventListener("beforeinput", Tarvola.guarded(() => this.noteReplaced()));
@@ -40,9 +45,25 @@ Tarvola.EditField = class {
     }
 
     write(text) {
-        if (this.input.value !== text)
+        if (this.input.value !== text) {
             this.input.value = text;
+            if (this.fitting)
+                this.fitText();
+        }
         this.accepted = this.input.value;
+    }
+
+    // Steps the font down from the field's own size until the text fits its width or the size
+    // is the smallest; a shorter text gets the own size back.
+    fitText() {
+        const { input, fitting } = this;
+        this.fullPoints ??= parseFloat(getComputedStyle(input).fontSize) * 0.75;
+        let points = this.fullPoints;
+        input.style.fontSize = `${points}pt`;
+        while (input.scrollWidth > input.clientWidth && points - fitting.step >= fitting.smallest) {
+            points -= fitting.step;
+            input.style.fontSize = `${points}pt`;
+        }
     }
 
     // Notes the selection the coming edit replaces, for limitLength.

@@ -36,7 +36,10 @@ Tarvola.FormTarvola = class {
             }
             native.resetField(index);
             input.value = native.fieldText(index);
-            return new Tarvola.EditField(input, field.maxLength);
+            // A result is drawn smaller where it would not fit; what is typed scrolls, as typing does.
+            const fitting = field.readOnly
+                ? { step: facts.fonts.fitStepPoints, smallest: facts.fonts.smallestFittedPoints } : null;
+            return new Tarvola.EditField(input, field.maxLength, fitting);
         });
         this.fields[0].input.focus();
         this.timer = new Tarvola.RefreshTimer(facts.intervalMs, () => this.refresh());

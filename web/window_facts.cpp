@@ -197,6 +197,8 @@ std::string WindowFactsJson()
         .key("dialog").font(kDialogFont)
         .key("title").font(kTitleFont)
         .key("version").font(kVersionFont)
+        .key("fitStepPoints").number(kFitStepPoints)
+        .key("smallestFittedPoints").number(kSmallestFittedPoints)
         .close('}');
     json.key("colours").open('{')
         .key("resultBackground").colour(kResultBackground)
