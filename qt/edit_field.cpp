@@ -1,8 +1,12 @@
 #include "qt/edit_field.h"
 
+#include "qt/fitted_text.h"
+
 #include <QLineEdit>
 
 namespace tarvola {
+
+EditField::EditField(QLineEdit& edit) : m_edit(edit), m_ownFont(edit.font()) { }
 
 std::string EditField::text() const
 {
@@ -18,6 +22,10 @@ void EditField::write(std::string_view text)
     if (written == m_edit.text())
         return;
     m_edit.setText(written);
+    if (m_edit.isReadOnly()) {
+        m_edit.setFont(m_ownFont);
+        FitField(m_edit, written);
+    }
     // setText leaves the cursor at the end, and a line edit scrolls to its cursor: a result wider
     // than the field would lose its start, minus sign included. Show the start, as a Windows edit
     // control does when its text is set.

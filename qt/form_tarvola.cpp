@@ -133,7 +133,7 @@ QLineEdit* FormTarvola::addField(const FormPlace& place, const FormField& field,
         edit->setMaxLength(*field.defaults.maxLength);
     edit->setValidator(new SingleLineValidator(edit));
     // The default text is as long as a typed value may be. The unbounded result fits the result
-    // of the default input, and shows its start when longer.
+    // of the default input; a longer one is fitted when it is written (EditField).
     FitField(*edit, field.defaults.maxLength ? edit->text() : QStringLiteral(" 0\u00B0 0' 0\""));
     if (field.readOnly) {
         edit->setReadOnly(true);
