@@ -28,9 +28,35 @@ void EditField::write(std::string_view text)
     if (written == WindowText(m_edit))
         return;
     SetWindowTextW(m_edit, written.c_str());
+    if (m_dpi)
+        fitText(m_dpi);
     // The start of a text wider than the field stays in view, minus sign included.
     SendMessageW(m_edit, EM_SETSEL, 0, 0);
     SendMessageW(m_edit, EM_SCROLLCARET, 0, 0);
+}
+
+void EditField::fitText(int dpi)
+{
+    if (!m_fitting)
+        return;
+    m_dpi = dpi;
+    RECT client {};
+    GetClientRect(m_edit, &client);
+    // The edit has no inner margins: its text has the whole client width.
+    double points = kFieldFont.points;
+    WindowFont font(kFieldFont, dpi);
+    while (font.handle() && TextWidth(m_edit, font) > client.right - client.left
+           && points - kFitStepPoints >= kSmallestFittedPoints) {
+        points -= kFitStepPoints;
+        font = WindowFont({kFieldFont.face, points, kFieldFont.bold}, dpi);
+    }
+    if (!font.handle())
+        return; // GDI refused: the field keeps the font it has
+    // The edit takes the new font before the old one is deleted. A new font gives an edit the
+    // margins that font asks for: the field has none.
+    SetControlFont(m_edit, font);
+    SendMessageW(m_edit, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, 0);
+    m_font = std::move(font);
 }
 
 } // namespace tarvola::win32

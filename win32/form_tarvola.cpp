@@ -126,7 +126,7 @@ void FormTarvola::createControls()
         SetWindowTextW(edit, Widen(LocalDefaultText(field.defaults, separators)).c_str());
         if (field.defaults.maxLength)
             SendMessageW(edit, EM_SETLIMITTEXT, static_cast<WPARAM>(*field.defaults.maxLength), 0);
-        m_fields[i] = std::make_unique<EditField>(edit, field.defaults.maxLength);
+        m_fields[i] = std::make_unique<EditField>(edit, field.defaults.maxLength, field.readOnly);
     }
 }
 
@@ -154,6 +154,8 @@ void FormTarvola::layOut(int dpi)
             SendMessageW(window, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, 0);
     }
     m_fonts = std::move(fonts);
+    for (const auto& field : m_fields)
+        field->fitText(dpi);
 }
 
 bool FormTarvola::isUnitMark(HWND window) const

@@ -328,8 +328,16 @@ void CheckRefresh(Program& program, bool comma)
     CheckShows(text5, L"000,00000", "decimal input past its bound is reset");
     Type(text5, L"-122" + dec + L"4194");
     CheckShows(text6, L" -123\u00B0 34' 50\"", "negative angle");
+    // Wider than the field in the field's own font, it shows whole: its end comes into view
+    // without the start moving.
     const LRESULT first = SendMessageW(text6, EM_POSFROMCHAR, 0, 0);
-    Check(first != -1 && static_cast<short>(LOWORD(first)) >= 0, "the start of a wide result is in view");
+    const auto length = static_cast<WPARAM>(Text(text6).size());
+    SendMessageW(text6, EM_SETSEL, length, length);
+    SendMessageW(text6, EM_SCROLLCARET, 0, 0);
+    const LRESULT atEnd = SendMessageW(text6, EM_POSFROMCHAR, 0, 0);
+    Check(first != -1 && static_cast<short>(LOWORD(first)) >= 0 && atEnd == first, "a wide result shows whole",
+          std::to_string(static_cast<short>(LOWORD(first))) + " px, then " + std::to_string(static_cast<short>(LOWORD(atEnd)))
+              + " px with its end in view");
 
     // A selection in a result survives the ticks that rewrite the same text: a new result on the
     // other side shows that a tick has run since the selection was made.
