@@ -35,6 +35,14 @@ void EditField::write(std::string_view text)
     SendMessageW(m_edit, EM_SCROLLCARET, 0, 0);
 }
 
+namespace {
+
+// Pixels at 96 DPI: a column for the caret after the last character, and one clear of the edge
+// for the last mark's ink.
+constexpr int kCaretRoom = 2;
+
+} // namespace
+
 void EditField::fitText(int dpi)
 {
     if (!m_fitting)
@@ -42,10 +50,12 @@ void EditField::fitText(int dpi)
     m_dpi = dpi;
     RECT client {};
     GetClientRect(m_edit, &client);
-    // The edit has no inner margins: its text has the whole client width.
+    // The edit has no inner margins, but scrolls a text that leaves no room for the caret at its
+    // end.
+    const int room = client.right - client.left - MulDiv(kCaretRoom, dpi, 96);
     double points = kFieldFont.points;
     WindowFont font(kFieldFont, dpi);
-    while (font.handle() && TextWidth(m_edit, font) > client.right - client.left
+    while (font.handle() && TextWidth(m_edit, font) > room
            && points - kFitStepPoints >= kSmallestFittedPoints) {
         points -= kFitStepPoints;
         font = WindowFont({kFieldFont.face, points, kFieldFont.bold}, dpi);

@@ -22,6 +22,7 @@
 #include <optional>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -299,6 +300,48 @@ void CheckMainWindow(Program& program)
     Check(FocusOf(program.thread()) == MainField(main, Text1), "Text1 has the focus");
 }
 
+// The columns between a field's inner edges and its text's ink, left and right, as the screen
+// shows them: a text cut at the edge leaves no column on its right.
+std::pair<int, int> InkMargins(HWND main, HWND edit)
+{
+    const Capture capture = CaptureClient(main);
+    RECT inside;
+    GetClientRect(edit, &inside);
+    MapWindowPoints(edit, main, reinterpret_cast<POINT*>(&inside), 2);
+    const Box box {inside.left, inside.top, inside.right - inside.left, inside.bottom - inside.top};
+    if (!capture.holds(box))
+        return {-1, -1};
+    const DWORD field = ColoursOf(capture, box).background;
+    int first = box.left + box.width, last = box.left - 1;
+    for (int y = box.top; y < box.top + box.height; ++y)
+        for (int x = box.left; x < box.left + box.width; ++x)
+            if (capture.at(x, y) != field) {
+                first = std::min(first, x);
+                last = std::max(last, x);
+            }
+    return {first - box.left, box.left + box.width - 1 - last};
+}
+
+// A result wider than its field in the field's own font shows whole: its end comes into view
+// without the start moving, and the screen shows ink clear of both inner edges.
+void CheckShowsWhole(HWND main, HWND result, const std::string& what)
+{
+    const LRESULT first = SendMessageW(result, EM_POSFROMCHAR, 0, 0);
+    const auto length = static_cast<WPARAM>(Text(result).size());
+    SendMessageW(result, EM_SETSEL, length, length);
+    SendMessageW(result, EM_SCROLLCARET, 0, 0);
+    const LRESULT atEnd = SendMessageW(result, EM_POSFROMCHAR, 0, 0);
+    SendMessageW(result, EM_SETSEL, 0, 0);
+    SendMessageW(result, EM_SCROLLCARET, 0, 0);
+    Check(first != -1 && static_cast<short>(LOWORD(first)) >= 0 && atEnd == first, what + " shows whole",
+          std::to_string(static_cast<short>(LOWORD(first))) + " px, then " + std::to_string(static_cast<short>(LOWORD(atEnd)))
+              + " px with its end in view");
+    std::pair<int, int> margins;
+    CheckWhenShown([&] { margins = InkMargins(main, result); },
+                   {{what + " is drawn clear of the field's edges", [&] { return margins.first > 0 && margins.second > 0; },
+                     [&] { return std::to_string(margins.first) + " and " + std::to_string(margins.second) + " px"; }}});
+}
+
 void CheckRefresh(Program& program, bool comma)
 {
     HWND main = program.main;
@@ -328,16 +371,10 @@ void CheckRefresh(Program& program, bool comma)
     CheckShows(text5, L"000,00000", "decimal input past its bound is reset");
     Type(text5, L"-122" + dec + L"4194");
     CheckShows(text6, L" -123\u00B0 34' 50\"", "negative angle");
-    // Wider than the field in the field's own font, it shows whole: its end comes into view
-    // without the start moving.
-    const LRESULT first = SendMessageW(text6, EM_POSFROMCHAR, 0, 0);
-    const auto length = static_cast<WPARAM>(Text(text6).size());
-    SendMessageW(text6, EM_SETSEL, length, length);
-    SendMessageW(text6, EM_SCROLLCARET, 0, 0);
-    const LRESULT atEnd = SendMessageW(text6, EM_POSFROMCHAR, 0, 0);
-    Check(first != -1 && static_cast<short>(LOWORD(first)) >= 0 && atEnd == first, "a wide result shows whole",
-          std::to_string(static_cast<short>(LOWORD(first))) + " px, then " + std::to_string(static_cast<short>(LOWORD(atEnd)))
-              + " px with its end in view");
+    CheckShowsWhole(main, text6, "the negative angle");
+    Type(text5, L"123" + dec + L"456");
+    CheckShows(text6, L" 123\u00B0 27' 22\"", "123.456 to DMS");
+    CheckShowsWhole(main, text6, "123.456 to DMS");
 
     // A selection in a result survives the ticks that rewrite the same text: a new result on the
     // other side shows that a tick has run since the selection was made.
