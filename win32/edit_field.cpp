@@ -8,6 +8,10 @@ namespace tarvola::win32 {
 
 namespace {
 
+// Pixels at 96 DPI: a column for the caret after the last character, and one clear of the edge
+// for the last mark's ink.
+constexpr int kCaretRoom = 2;
+
 std::wstring WindowText(HWND window)
 {
     std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
@@ -34,14 +38,6 @@ void EditField::write(std::string_view text)
     SendMessageW(m_edit, EM_SETSEL, 0, 0);
     SendMessageW(m_edit, EM_SCROLLCARET, 0, 0);
 }
-
-namespace {
-
-// Pixels at 96 DPI: a column for the caret after the last character, and one clear of the edge
-// for the last mark's ink.
-constexpr int kCaretRoom = 2;
-
-} // namespace
 
 void EditField::fitText(int dpi)
 {

@@ -311,15 +311,10 @@ std::pair<int, int> InkMargins(HWND main, HWND edit)
     const Box box {inside.left, inside.top, inside.right - inside.left, inside.bottom - inside.top};
     if (!capture.holds(box))
         return {-1, -1};
-    const DWORD field = ColoursOf(capture, box).background;
-    int first = box.left + box.width, last = box.left - 1;
-    for (int y = box.top; y < box.top + box.height; ++y)
-        for (int x = box.left; x < box.left + box.width; ++x)
-            if (capture.at(x, y) != field) {
-                first = std::min(first, x);
-                last = std::max(last, x);
-            }
-    return {first - box.left, box.left + box.width - 1 - last};
+    const Box ink = InkBounds(capture, box, ColoursOf(capture, box).background);
+    if (ink.width == 0)
+        return {-1, -1};
+    return {ink.left - box.left, box.left + box.width - (ink.left + ink.width)};
 }
 
 // A result wider than its field in the field's own font shows whole: its end comes into view

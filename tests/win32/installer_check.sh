@@ -50,8 +50,10 @@ leftovers() {
     wine reg query "HKLM\\Software\\Ulvo" > /dev/null 2>&1 && echo "HKLM\\Software\\Ulvo"
     return 0
 }
-# A run stopped half way may have left Tarvola installed in the shared prefix.
-[ -z "$(leftovers)" ] || wine msiexec /x "$product" /qn || true
+# Takes away what an earlier install left: a run stopped half way may have left Tarvola
+# installed in the shared prefix.
+remove_leftovers() { [ -z "$(leftovers)" ] || wine msiexec /x "$product" /qn || true; }
+remove_leftovers
 
 # A broken package fails twice; a second try, with Wine started afresh, keeps a passing failure
 # of Wine on a loaded machine from failing the check. The first failure's code and log stay in
@@ -59,7 +61,7 @@ leftovers() {
 if ! msiexec /i; then
     echo "the silent install failed once; trying again with Wine started afresh"
     stop_wine
-    [ -z "$(leftovers)" ] || wine msiexec /x "$product" /qn || true
+    remove_leftovers
     msiexec /i || fail "the silent install failed"
 fi
 installed="$drive_c/Program Files/Tarvola/tarvola.exe"

@@ -127,7 +127,11 @@ LabelInk InkOf(const Capture& capture, const expected::Box& box)
 
 expected::Box InkBounds(const Capture& capture, const expected::Box& box)
 {
-    const DWORD background = ButtonFace();
+    return InkBounds(capture, box, ButtonFace());
+}
+
+expected::Box InkBounds(const Capture& capture, const expected::Box& box, DWORD background)
+{
     int left = box.left + box.width, top = box.top + box.height, right = box.left - 1, bottom = box.top - 1;
     for (int y = std::max(0, box.top); y < std::min(capture.height, box.top + box.height); ++y)
         for (int x = std::max(0, box.left); x < std::min(capture.width, box.left + box.width); ++x)

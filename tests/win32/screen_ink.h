@@ -62,9 +62,10 @@ LabelInk InkOf(const Capture& capture, const expected::Box& box);
 
 std::string DescribeInk(const char* name, const LabelInk& ink);
 
-// The smallest box holding every pixel of `box` that is not of the dialog background: where a
-// picture or a text has drawn. Width and height 0 where nothing has.
+// The smallest box holding every pixel of `box` that is not of the background (the dialog's
+// unless given): where a picture or a text has drawn. Width and height 0 where nothing has.
 expected::Box InkBounds(const Capture& capture, const expected::Box& box);
+expected::Box InkBounds(const Capture& capture, const expected::Box& box, DWORD background);
 
 // The colours a text is drawn in: the box's commonest pixel is the background, and the ink
 // pixel that stands out most from it is the text's own colour (edge pixels blend the two); its
