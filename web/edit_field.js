@@ -20,15 +20,14 @@ Tarvola.characterCount = (text) => Array.from(text).length;
 // as on the desktop. A paste keeps what comes before its first line break, as a single-line
 // field on Windows does (a browser would join the lines). The refresh cycle writes a field only
 // when its text changes, so that a selection or the caret in it stays where the user put it.
-// With `fitting` ({ step, smallest }, in points) a text the cycle writes that is wider than the
-// field is drawn smaller until it shows whole: a result cut at the field's edge would read as
-// another angle.
+// With `fitting` ({ points, step, smallest }: the field's own size, the step and the smallest
+// size, in points) a text the cycle writes that is wider than the field is drawn smaller until
+// it shows whole: a result cut at the field's edge would read as another angle.
 Tarvola.EditField = class {
     constructor(input, maxLength, fitting = null) {
         this.input = input;
         this.maxLength = maxLength;
         this.fitting = fitting;
-        this.fullPoints = null; // the field's own size, read once it is laid out
         this.accepted = input.value;
         this.replaced = null; // the selection an edit replaces, from its beforeinput
         input.addEventListener("beforeinput", Tarvola.guarded(() => this.noteReplaced()));
@@ -57,8 +56,7 @@ Tarvola.EditField = class {
     // is the smallest; a shorter text gets the own size back.
     fitText() {
         const { input, fitting } = this;
-        this.fullPoints ??= parseFloat(getComputedStyle(input).fontSize) * 0.75;
-        let points = this.fullPoints;
+        let points = fitting.points;
         input.style.fontSize = `${points}pt`;
         while (input.scrollWidth > input.clientWidth && points - fitting.step >= fitting.smallest) {
             points -= fitting.step;

@@ -37,8 +37,11 @@ Tarvola.FormTarvola = class {
             native.resetField(index);
             input.value = native.fieldText(index);
             // A result is drawn smaller where it would not fit; what is typed scrolls, as typing does.
-            const fitting = field.readOnly
-                ? { step: facts.fonts.fitStepPoints, smallest: facts.fonts.smallestFittedPoints } : null;
+            const fitting = field.readOnly ? {
+                points: facts.form.controls.find((control) => control.name === field.name).font.points,
+                step: facts.fonts.fitStepPoints,
+                smallest: facts.fonts.smallestFittedPoints,
+            } : null;
             return new Tarvola.EditField(input, field.maxLength, fitting);
         });
         this.fields[0].input.focus();
