@@ -7,9 +7,16 @@ namespace tarvola {
 const AboutPlace& PlaceOf(AboutControl control)
 {
     // The window itself has no entry: its place is the whole client area.
-    static constexpr AboutPlace kBackground {AboutControl::Background, "Background", AboutControl::Background, kAboutClient};
+    static constexpr AboutPlace kBackground {AboutControl::Background, "Background", AboutControl::Background, kAboutClient, kNoTab};
     const AboutPlace* place = PlaceIn(kAboutLayout, control);
     return place ? *place : kBackground;
+}
+
+std::vector<AboutControl> InTabOrder(std::vector<AboutControl> controls)
+{
+    std::stable_sort(controls.begin(), controls.end(),
+                     [](AboutControl a, AboutControl b) { return PlaceOf(a).tab < PlaceOf(b).tab; });
+    return controls;
 }
 
 Rect WindowRectOf(AboutControl control)
