@@ -3,6 +3,8 @@
 #include "app/accessible_names.h"
 #include "app/field_defaults.h"
 #include "app/form_layout.h"
+#include "app/refresh_cycle.h"
+#include "core/locale_separators.h"
 
 #include <array>
 #include <string_view>
@@ -27,5 +29,9 @@ inline constexpr std::array<FormField, 6> kFormFields {{
     {FormControl::Text5, kText5Default, kText5Name, false},
     {FormControl::Text6, kText6Default, kText6Name, true},
 }};
+
+// Writes each field its default text as these separators show it (LocalDefaultText), as the
+// window opens: every front end fills its fields this one way.
+void WriteDefaultTexts(const RefreshFields& fields, const LocaleSeparators& separators);
 
 } // namespace tarvola
