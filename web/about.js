@@ -34,19 +34,23 @@ export class About {
         this.client.className = "client";
         this.client.style.width = `${about.client[2]}px`;
         this.client.style.height = `${about.client[3]}px`;
-        this.client.style.font = fontCss(facts.fonts.dialog);
         this.element.append(this.client);
 
         this.controls = new Map();
         for (const control of about.controls)
             this.controls.set(control.name, this.createControl(control));
-        // Containers first, then what they hold; in the tab order the page gives the focusable
-        // ones: the two links, OK, the donation picture, the icon.
-        for (const name of ["Label3", "Label5", "Mail", "Image1", "Label1", "SiteUlvo", "Image2", "Label2",
-                            "Command1", "PictureDon", "Picture1"]) {
-            const control = about.controls.find((each) => each.name === name);
-            const container = control.container === "Background" ? this.client : this.controls.get(control.container);
-            container.append(this.controls.get(name));
+        // In the document, which is the order Tab follows: the controls that do not take the
+        // focus, then those that do by their tab index in the shared layout, each container
+        // followed by what it holds, the topmost last so that it is drawn over the others.
+        const takesFocus = (control) => this.controls.get(control.name).tabIndex >= 0;
+        const rank = (control) => (takesFocus(control) ? control.tab : -1);
+        const inWindow = about.controls.filter((control) => control.container === "Background")
+            .sort((one, other) => rank(one) - rank(other));
+        for (const control of inWindow) {
+            const element = this.controls.get(control.name);
+            this.client.append(element);
+            for (const inner of about.controls.filter((each) => each.container === control.name).reverse())
+                element.append(this.controls.get(inner.name));
         }
 
         const closeBox = document.createElement("button");

@@ -3,6 +3,7 @@ import { AboutController } from "./about_controller.js";
 import { FormTarvola } from "./form_tarvola.js";
 import { guarded } from "./handlers_and_text.js";
 import { userSeparators } from "./user_separators.js";
+import { applyWindowStyle } from "./window_style.js";
 
 // The module's functions, with texts as JavaScript strings.
 function bindNative(module) {
@@ -38,6 +39,7 @@ async function start() {
         const module = await globalThis.createTarvolaModule({ locateFile: (file) => file });
         const native = bindNative(module);
         const facts = JSON.parse(native.windowFacts());
+        applyWindowStyle(facts);
         // Read again when the user changes the browser's languages, as the desktop reads its
         // locale afresh.
         const readSeparators = () => {
