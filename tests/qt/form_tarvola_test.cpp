@@ -7,7 +7,6 @@
 #include "qt/form_tarvola.h"
 #include "qt/readable_colour.h"
 #include "qt/refresh_timer.h"
-#include "qt/window_placement.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -113,7 +112,6 @@ private slots:
     {
         m_about = {};
         m_window = std::make_unique<FormTarvola>(m_about);
-        CentreOnScreen(*m_window);
         m_window->show();
         QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
     }
@@ -184,6 +182,7 @@ private slots:
         const FormTarvola fresh(about);
         const auto* edit = fresh.findChild<QLineEdit*>(name);
         QCOMPARE(edit->text(), text);
+        QCOMPARE(edit->cursorPosition(), text.size()); // the caret after the default, as Text1 opens
         QCOMPARE(edit->maxLength(), maxLength);
         QCOMPARE(edit->isReadOnly(), readOnly);
         QCOMPARE(edit->alignment(), Qt::AlignCenter);
