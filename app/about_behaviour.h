@@ -8,7 +8,7 @@ namespace tarvola {
 // The two address labels whose underline follows the pointer.
 enum class AboutLabel { Label1, Label2 };
 
-// What an About window of either front end does when the behaviour asks.
+// What an About window of any front end does when the behaviour asks.
 class AboutView {
 public:
     virtual ~AboutView() = default;

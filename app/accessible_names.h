@@ -4,7 +4,7 @@
 
 namespace tarvola {
 
-// What screen readers call the controls that show no text of their own, in both front ends.
+// What screen readers call the controls that show no text of their own, in every front end.
 
 // The About window's two focusable pictures.
 inline constexpr std::string_view kDonationPictureName = "Donate";

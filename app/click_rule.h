@@ -4,7 +4,7 @@
 
 namespace tarvola {
 
-// What counts as a click on a control of the About window, in both front ends: the left button
+// What counts as a click on a control of the About window, in every front end: the left button
 // pressed and released over the same control. The release that ends a double-click is not one:
 // a double-click opens a link once.
 class ClickRule {

@@ -5,8 +5,8 @@
 
 namespace tarvola {
 
-// One text field as the refresh cycle sees it; the window adapts QLineEdit to it, tests use
-// an in-memory model.
+// One text field as the refresh cycle sees it; each front end adapts its own text control to it
+// (EditField), tests use an in-memory model (MemoryTextField).
 class TextField {
 public:
     virtual ~TextField() = default;

@@ -7,7 +7,7 @@
 
 namespace tarvola {
 
-// Every text the two windows show of their own, in both front ends. The fields' texts are
+// Every text the two windows show of their own, in every front end. The fields' texts are
 // their defaults (field_defaults.h); the links' are in about_links.h.
 
 // The main window.

@@ -22,6 +22,7 @@
 
 #include <string_view>
 #include <utility>
+#include <vector>
 
 namespace tarvola {
 
@@ -133,9 +134,7 @@ About::About(LinkOpener openLink, const AboutArtwork& artwork, QWidget* parent)
     createMailLink();
     createTitle();
     setUpPointerRouting();
-
-    QWidget::setTabOrder(Command1, PictureDon);
-    QWidget::setTabOrder(PictureDon, Picture1);
+    setTabOrder();
     Command1->setFocus();
     KeepOutOfTaskbar(*this);
 }
@@ -218,18 +217,39 @@ void About::setUpPointerRouting()
     }
 }
 
-AboutControl About::controlOf(QObject* widget) const
+void About::setTabOrder()
 {
-    const std::pair<const QObject*, AboutControl> controls[] = {
+    // The controls that take the focus here, in the layout's tab order (the links do not).
+    const std::vector<AboutControl> order =
+        InTabOrder({AboutControl::Picture1, AboutControl::PictureDon, AboutControl::Command1});
+    for (std::size_t i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(widgetOf(order[i - 1]), widgetOf(order[i]));
+}
+
+std::array<std::pair<QWidget*, AboutControl>, kAboutLayout.size()> About::widgets() const
+{
+    return {{
         {Picture1, AboutControl::Picture1}, {PictureDon, AboutControl::PictureDon}, {Command1, AboutControl::Command1},
         {SiteUlvo, AboutControl::SiteUlvo}, {Image2, AboutControl::Image2},         {Label2, AboutControl::Label2},
         {Mail, AboutControl::Mail},         {Image1, AboutControl::Image1},         {Label1, AboutControl::Label1},
         {Label3, AboutControl::Label3},     {Label5, AboutControl::Label5},
-    };
-    for (const auto& [control, name] : controls)
+    }};
+}
+
+AboutControl About::controlOf(QObject* widget) const
+{
+    for (const auto& [control, name] : widgets())
         if (control == widget)
             return name;
     return AboutControl::Background;
+}
+
+QWidget* About::widgetOf(AboutControl control) const
+{
+    for (const auto& [widget, name] : widgets())
+        if (name == control)
+            return widget;
+    return nullptr;
 }
 
 bool About::eventFilter(QObject* watched, QEvent* event)
@@ -240,11 +260,11 @@ bool About::eventFilter(QObject* watched, QEvent* event)
         break;
     case QEvent::MouseButtonPress:
         if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
-            m_clicks.pressed(controlOf(watched));
+            m_clickRule.pressed(controlOf(watched));
         break;
     case QEvent::MouseButtonDblClick:
         if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
-            m_clicks.doubleClicked();
+            m_clickRule.doubleClicked();
         break;
     case QEvent::MouseButtonRelease: {
         const auto* mouse = static_cast<QMouseEvent*>(event);
@@ -253,7 +273,7 @@ bool About::eventFilter(QObject* watched, QEvent* event)
         // The control that took the press gets the release wherever the pointer is: over another
         // control the release is outside this one.
         const bool over = static_cast<QWidget*>(watched)->rect().contains(mouse->position().toPoint());
-        const AboutControl clicked = m_clicks.released(over ? controlOf(watched) : AboutControl::Background);
+        const AboutControl clicked = m_clickRule.released(over ? controlOf(watched) : AboutControl::Background);
         // The button reports its own clicks.
         if (clicked != AboutControl::Background && clicked != AboutControl::Command1)
             m_behaviour.clicked(clicked);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/about_behaviour.h"
+#include "app/about_layout.h"
 #include "app/about_lifetime.h"
 #include "app/click_rule.h"
 #include "qt/about_artwork.h"
@@ -8,7 +9,9 @@
 
 #include <QWidget>
 
+#include <array>
 #include <functional>
+#include <utility>
 
 class QLabel;
 class QPushButton;
@@ -58,14 +61,20 @@ private:
     void createTitle();
     void setUpPointerRouting();
 
-    // The name of a widget of this window, for the behaviour.
+    void setTabOrder();
+
+    // The name of a widget of this window, for the behaviour; Background for any other object.
     [[nodiscard]] AboutControl controlOf(QObject* widget) const;
+    // The widget of a control, once created; null for the window itself.
+    [[nodiscard]] QWidget* widgetOf(AboutControl control) const;
+    // Each control's widget with its name.
+    [[nodiscard]] std::array<std::pair<QWidget*, AboutControl>, kAboutLayout.size()> widgets() const;
 
     LinkOpener m_openLink;
     const AboutArtwork& m_artwork;
     AboutBehaviour m_behaviour {*this};
     // Which presses and releases make a click (the shared rule).
-    ClickRule m_clicks;
+    ClickRule m_clickRule;
 
     PictureControl* Picture1 = nullptr;
     PictureControl* PictureDon = nullptr;

@@ -14,6 +14,7 @@
 #include "qt/taskbar.h"
 #include "qt/user_separators.h"
 #include "qt/window_font.h"
+#include "qt/window_placement.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -56,9 +57,11 @@ FormTarvola::FormTarvola(AboutCommands& about, QWidget* parent)
     createControls(client);
     setTabOrder();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
+    writeDefaults();
     field(kFormFields.front())->setFocus();
 
     KeepOutOfTaskbar(*this);
+    CentreOnScreen(*this);
     startRefresh();
 }
 
@@ -98,6 +101,8 @@ void FormTarvola::createControls(QWidget* client)
             break;
         }
     }
+    for (std::size_t i = 0; i < kFormFields.size(); ++i)
+        m_fields[i] = std::make_unique<EditField>(*field(kFormFields[i]));
 }
 
 QWidget* FormTarvola::addFrame(const FormPlace& place, QWidget* client)
@@ -123,7 +128,7 @@ QLabel* FormTarvola::addLabel(const FormPlace& place, QWidget* frame)
 
 QLineEdit* FormTarvola::addField(const FormPlace& place, const FormField& field, QWidget* frame)
 {
-    auto* edit = new QLineEdit(QString::fromStdString(LocalDefaultText(field.defaults, UserSeparators())), frame);
+    auto* edit = new QLineEdit(frame);
     edit->setObjectName(QString::fromUtf8(place.name));
     edit->setAccessibleName(QString::fromUtf8(field.accessibleName));
     edit->setFont(WindowFont(FontOf(place.kind)));
@@ -133,8 +138,10 @@ QLineEdit* FormTarvola::addField(const FormPlace& place, const FormField& field,
         edit->setMaxLength(*field.defaults.maxLength);
     edit->setValidator(new SingleLineValidator(edit));
     // The default text is as long as a typed value may be. The unbounded result fits the result
-    // of the default input; a longer one is fitted when it is written (EditField).
-    FitField(*edit, field.defaults.maxLength ? edit->text() : QStringLiteral(" 0\u00B0 0' 0\""));
+    // of the default input; a longer one is fitted when it is written (EditField, which takes
+    // the font fitted here as the field's own).
+    FitField(*edit, field.defaults.maxLength ? QString::fromStdString(LocalDefaultText(field.defaults, UserSeparators()))
+                                             : QStringLiteral(" 0\u00B0 0' 0\""));
     if (field.readOnly) {
         edit->setReadOnly(true);
         // The fixed result colours, so that a result stays readable under a dark theme.
@@ -157,12 +164,23 @@ void FormTarvola::setTabOrder()
         QWidget::setTabOrder(field(kFormFields[i - 1]), field(kFormFields[i]));
 }
 
+RefreshFields FormTarvola::refreshFields() const
+{
+    return {*m_fields[0], *m_fields[1], *m_fields[2], *m_fields[3], *m_fields[4], *m_fields[5]};
+}
+
+void FormTarvola::writeDefaults()
+{
+    WriteDefaultTexts(refreshFields(), UserSeparators());
+    // A write shows a text's start, as a result must; a line edit made with its text has the
+    // caret after it, and that is where the fields have it when the window opens.
+    for (const FormField& each : kFormFields)
+        field(each)->end(false);
+}
+
 void FormTarvola::startRefresh()
 {
-    for (std::size_t i = 0; i < kFormFields.size(); ++i)
-        m_fields[i] = std::make_unique<EditField>(*field(kFormFields[i]));
-    const RefreshFields fields {*m_fields[0], *m_fields[1], *m_fields[2], *m_fields[3], *m_fields[4], *m_fields[5]};
-    Timer1 = new RefreshTimer(fields, UserSeparators, this);
+    Timer1 = new RefreshTimer(refreshFields(), UserSeparators, this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->start();
 }

@@ -20,8 +20,9 @@ class EditField;
 class RefreshTimer;
 
 // The main window: degrees-minutes-seconds to decimal degrees above, decimal degrees to
-// degrees-minutes-seconds below, both refreshed ten times a second from their inputs. Its
-// controls, their texts, fonts and places are the shared layout's (form_layout.h).
+// degrees-minutes-seconds below, both refreshed ten times a second from their inputs by Timer1.
+// Its controls, their texts, fonts and places are the shared layout's (form_layout.h). A fixed
+// dialog frame, centred on its screen, kept out of the taskbar; showing it is the caller's.
 class FormTarvola : public QMainWindow {
     Q_OBJECT
 
@@ -39,6 +40,7 @@ private:
     void createMenu();
     void createControls(QWidget* client);
     void setTabOrder();
+    void writeDefaults();
     void startRefresh();
 
     [[nodiscard]] QWidget* addFrame(const FormPlace& place, QWidget* client);
@@ -49,6 +51,8 @@ private:
     [[nodiscard]] QWidget* control(FormControl name) const { return m_controls[static_cast<std::size_t>(name)]; }
     // One of the six fields, once created.
     [[nodiscard]] QLineEdit* field(const FormField& field) const;
+    // The six fields as the refresh cycle takes them; once the controls exist.
+    [[nodiscard]] RefreshFields refreshFields() const;
 
     AboutCommands& m_about;
 

@@ -2,7 +2,6 @@
 #include "qt/desktop_session.h"
 #include "qt/form_tarvola.h"
 #include "qt/open_link.h"
-#include "qt/window_placement.h"
 
 #include <QApplication>
 
@@ -12,7 +11,6 @@ int main(int argc, char* argv[])
 
     tarvola::AboutController about(tarvola::OpenLink);
     tarvola::FormTarvola window(about);
-    tarvola::CentreOnScreen(window);
     window.show();
     return tarvola::LeaveDesktop(QApplication::exec());
 }

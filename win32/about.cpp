@@ -76,11 +76,15 @@ void About::createControls()
                                                   m_window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                                                   m_instance, nullptr);
     };
-    // Creation order is tab order: OK, the donation picture, the icon.
-    make(AboutControl::Command1, L"BUTTON", kOkText, WS_TABSTOP | BS_PUSHBUTTON, kCommand1Id);
-    // The pictures draw no text: theirs is the name screen readers give them.
-    make(AboutControl::PictureDon, PictureControl::kClassName, kDonationPictureName, WS_TABSTOP);
-    make(AboutControl::Picture1, PictureControl::kClassName, kProgramIconName, WS_TABSTOP);
+    // Creation order is tab order: the controls that take the focus come first, in the layout's
+    // tab order (the links do not take it here).
+    for (AboutControl name : InTabOrder({AboutControl::Picture1, AboutControl::PictureDon, AboutControl::Command1})) {
+        if (name == AboutControl::Command1)
+            make(name, L"BUTTON", kOkText, WS_TABSTOP | BS_PUSHBUTTON, kCommand1Id);
+        else // the pictures draw no text: theirs is the name screen readers give them
+            make(name, PictureControl::kClassName,
+                 name == AboutControl::PictureDon ? kDonationPictureName : kProgramIconName, WS_TABSTOP);
+    }
     make(AboutControl::Image2, PictureControl::kClassName, {}, 0); // pictures are given at each resolution (layOut)
     make(AboutControl::Label2, L"STATIC", SiteAddressText(), SS_LEFT);
     make(AboutControl::Image1, PictureControl::kClassName, {}, 0);

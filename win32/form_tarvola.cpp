@@ -89,13 +89,14 @@ FormTarvola::FormTarvola(HINSTANCE instance, AboutCommands& about)
     createControls();
     const int dpi = static_cast<int>(GetDpiForWindow(m_window));
     layOut(dpi);
+    // Once the fields have their sizes and fonts: a write fits a result to its place and scrolls
+    // a field's start into view.
+    WriteDefaultTexts(refreshFields(), UserSeparators());
     CentreInWorkArea(m_window, FrameSize(kFrame, kFormClient, dpi));
     ShowWindow(m_window, SW_SHOWNORMAL);
     UpdateWindow(m_window);
-    SetFocus(control(FormControl::Text1));
-    m_refresh.emplace(m_window, RefreshFields {*m_fields[0], *m_fields[1], *m_fields[2], *m_fields[3], *m_fields[4],
-                                               *m_fields[5]});
-    m_refresh->start();
+    SetFocus(control(kFormFields.front().control));
+    startRefresh();
 }
 
 FormTarvola::~FormTarvola()
@@ -119,11 +120,9 @@ void FormTarvola::createControls()
             CreateWindowExW(kind.exStyle, kind.windowClass, Widen(TextOf(place.control)).c_str(), kind.style, 0, 0, 0, 0,
                             m_window, nullptr, m_instance, nullptr);
     }
-    const LocaleSeparators separators = UserSeparators();
     for (std::size_t i = 0; i < kFormFields.size(); ++i) {
         const FormField& field = kFormFields[i];
         HWND edit = control(field.control);
-        SetWindowTextW(edit, Widen(LocalDefaultText(field.defaults, separators)).c_str());
         if (field.defaults.maxLength)
             SendMessageW(edit, EM_SETLIMITTEXT, static_cast<WPARAM>(*field.defaults.maxLength), 0);
         m_fields[i] = std::make_unique<EditField>(edit, field.defaults.maxLength, field.readOnly);
@@ -158,6 +157,17 @@ void FormTarvola::layOut(int dpi)
         field->fitText(dpi);
 }
 
+RefreshFields FormTarvola::refreshFields() const
+{
+    return {*m_fields[0], *m_fields[1], *m_fields[2], *m_fields[3], *m_fields[4], *m_fields[5]};
+}
+
+void FormTarvola::startRefresh()
+{
+    Timer1.emplace(m_window, refreshFields());
+    Timer1->start();
+}
+
 bool FormTarvola::isUnitMark(HWND window) const
 {
     return std::any_of(kFormLayout.begin(), kFormLayout.end(), [&](const FormPlace& place) {
@@ -186,8 +196,8 @@ LRESULT FormTarvola::handle(HWND window, UINT message, WPARAM wParam, LPARAM lPa
 {
     switch (message) {
     case WM_TIMER:
-        if (m_refresh)
-            m_refresh->timerFired(wParam);
+        if (Timer1)
+            Timer1->timerFired(wParam);
         return 0;
     case WM_COMMAND:
         if (LOWORD(wParam) == IDM_ABOUT && lParam == 0)
@@ -235,8 +245,8 @@ LRESULT FormTarvola::handle(HWND window, UINT message, WPARAM wParam, LPARAM lPa
         DestroyWindow(window);
         return 0;
     case WM_DESTROY:
-        if (m_refresh)
-            m_refresh->stop();
+        if (Timer1)
+            Timer1->stop();
         m_window = nullptr;
         PostQuitMessage(0);
         return 0;

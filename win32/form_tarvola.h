@@ -43,6 +43,10 @@ private:
     void createControls();
     // Places the controls and gives them their fonts at `dpi`.
     void layOut(int dpi);
+    void startRefresh();
+
+    // The six fields as the refresh cycle takes them; once the controls exist.
+    [[nodiscard]] RefreshFields refreshFields() const;
     [[nodiscard]] HWND control(FormControl name) const { return m_controls[static_cast<std::size_t>(name)]; }
     [[nodiscard]] bool isUnitMark(HWND control) const; // one of the five Label1 marks
 
@@ -53,7 +57,7 @@ private:
     HWND m_window = nullptr;
     std::array<HWND, kFormLayout.size()> m_controls {}; // by FormControl
     std::array<std::unique_ptr<EditField>, 6> m_fields;  // as kFormFields
-    std::optional<RefreshTimer> m_refresh;
+    std::optional<RefreshTimer> Timer1;
     FocusKeeper m_focusKeeper;
     HBRUSH m_resultBrush = nullptr;
     std::array<WindowFont, 4> m_fonts; // by FormControlKind

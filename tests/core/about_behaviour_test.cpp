@@ -1,4 +1,4 @@
-// The About window's behaviour as both front ends share it, over a recording view.
+// The About window's behaviour as the front ends share it, over a recording view.
 #include "app/about_behaviour.h"
 #include "app/about_layout.h"
 #include "app/about_lifetime.h"

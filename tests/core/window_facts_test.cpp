@@ -1,4 +1,4 @@
-// The main window's layout and fields, and the version texts, as both front ends take them.
+// The main window's layout and fields, and the version texts, as every front end takes them.
 #include "app/form_fields.h"
 #include "app/form_layout.h"
 #include "app/version.h"
