@@ -79,22 +79,33 @@ def main():
     write(os.path.join(args.site, "tarvola.css"), style)
     shutil.copyfile(os.path.join(args.sources, "manifest.webmanifest"),
                     os.path.join(args.site, "manifest.webmanifest"))
-    head = ('<link rel="stylesheet" href="tarvola.css">\n'
+    # The page names its style and scripts with their contents' digest: a browser that keeps
+    # them in memory by address (Firefox keeps style sheets so) takes a new build's as new files.
+    def versioned(name):
+        return f"{name}?v={hashlib.sha256(read(os.path.join(args.site, name), 'rb')).hexdigest()[:12]}"
+    head = (f'<link rel="stylesheet" href="{versioned("tarvola.css")}">\n'
             '<link rel="manifest" href="manifest.webmanifest">\n'
             '<link rel="icon" href="tarvola_32.png" sizes="32x32">\n'
             '<link rel="icon" href="tarvola.svg" type="image/svg+xml">\n'
             '<link rel="apple-touch-icon" href="tarvola_192.png">')
-    scripts = '<script src="tarvola_module.js"></script>\n<script src="tarvola.js"></script>'
+    scripts = (f'<script src="{versioned("tarvola_module.js")}"></script>\n'
+               f'<script src="{versioned("tarvola.js")}"></script>')
     write(os.path.join(args.site, "index.html"), fill(template, args.caption, SITE_POLICY, head, scripts))
 
-    # The service worker keeps every file of the site under a name of this build's contents.
+    # The service worker keeps every file of the site under a name of this build's contents,
+    # each with its digest, so that it keeps nothing but this build. The page goes without one:
+    # hosts may add to it (a script, a banner), and it names the other files.
     files = sorted(os.listdir(args.site))
     digest = hashlib.sha256(args.version.encode("utf-8"))
+    kept = [["./", ""]]
     for name in files:
-        digest.update(name.encode("utf-8") + b"\0" + read(os.path.join(args.site, name), "rb"))
+        content = read(os.path.join(args.site, name), "rb")
+        digest.update(name.encode("utf-8") + b"\0" + content)
+        kept.append([name, "" if name == "index.html" else
+                     "sha256-" + base64.b64encode(hashlib.sha256(content).digest()).decode("ascii")])
     worker = (read(os.path.join(args.sources, "service_worker.js"))
               .replace("@BUILD_HASH@", digest.hexdigest()[:16])
-              .replace("@SITE_FILES@", json.dumps(["./"] + files)))
+              .replace("@SITE_FILES@", json.dumps(kept)))
     write(os.path.join(args.site, "service_worker.js"), worker)
 
     # The single file.
