@@ -2,11 +2,14 @@
 //   node bench/page_budget.mjs SITE_DIR [--sizes-only] [--loads N]
 // (SITE_DIR is <build>/web/site; the single file is read beside it, <build>/web/tarvola.html.)
 // Sizes: each file a first visit fetches, raw and gzip -9, and their compressed total against
-// the budget; exits 1 when the total is over it. Time: navigation start to the frame that draws
-// the first refreshed result, in headless Chromium, each load a first visit, beside the same
-// window built by a stand-in for the module that loads no WebAssembly; and the time one tick of
-// Timer1 takes (the refresh cycle over the page's six fields). Needs puppeteer-core
-// from tests/web (cd tests/web && npm ci) for the times only.
+// the budget; exits 1 when the total is over it. Time, in headless Chromium, each load a first
+// visit in a fresh browser context: a bare page (one input, one output, one external script that
+// writes the output at once) served beside the site by the same server, whose output drawn is
+// the least any page can do; then the site, the single file (served alone) and a copy of the
+// site whose module is a stand-in that loads no WebAssembly, each with its files all in, its
+// window drawn and its first result drawn; and the time one tick of Timer1 takes (the refresh
+// cycle over the page's six fields). Needs puppeteer-core from tests/web (cd tests/web && npm ci)
+// for the times only.
 import { createRequire } from "node:module";
 import { cp, mkdtemp, readFile, readdir, rm, writeFile } from "node:fs/promises";
 import { tmpdir } from "node:os";
@@ -76,43 +79,67 @@ async function reportSizes() {
 }
 
 // Runs in the page before its own scripts: keeps the service worker from registering, so that
-// every load is a first visit, and records when the frame that draws "0" in Text4 has been
-// painted (the task after that frame's animation callbacks) and the first contentful paint.
-function watchFirstResult() {
+// every load is a first visit, and records when the frame that first shows each of these has
+// been painted (the task after that frame's animation callbacks): the main window (or the bare
+// page's output) and "0" in Text4, the first result. Also gives when the last of the page's
+// files had arrived.
+function watchStart() {
     ServiceWorkerContainer.prototype.register = () => Promise.reject(new Error("no service worker in the benchmark"));
+    window.tarvolaDrawn = {};
+    const shown = {
+        window: () => document.querySelector(".main-window") || document.getElementById("output")?.value,
+        result: () => document.getElementById("Text4")?.value === "0" || document.getElementById("output")?.value,
+    };
     const afterThisFrame = (record) => {
         const channel = new MessageChannel();
         channel.port1.onmessage = record;
         channel.port2.postMessage(null);
     };
     const poll = () => {
-        if (document.getElementById("Text4")?.value === "0")
-            afterThisFrame(() => { window.tarvolaFirstResultMs = performance.now(); });
-        else
+        for (const [what, isShown] of Object.entries(shown)) {
+            if (!(what in window.tarvolaDrawn) && isShown()) {
+                window.tarvolaDrawn[what] = null;
+                afterThisFrame(() => { window.tarvolaDrawn[what] = performance.now(); });
+            }
+        }
+        if (Object.keys(window.tarvolaDrawn).length < Object.keys(shown).length)
             requestAnimationFrame(poll);
     };
     requestAnimationFrame(poll);
 }
 
 // Opens `address` in a fresh browser context with the cache off; resolves to the times from
-// navigation start, in ms, to the first result drawn and to the first contentful paint.
+// navigation start, in ms: the first contentful paint, the last of the page's files in (the
+// tab's icon aside), the window (or the bare page's output) drawn and the first result drawn.
 async function loadOnce(browser, address) {
     const context = await browser.createBrowserContext();
     try {
         const page = await context.newPage();
         await page.setCacheEnabled(false);
         await page.setBypassServiceWorker(true);
-        await page.evaluateOnNewDocument(watchFirstResult);
+        await page.evaluateOnNewDocument(watchStart);
         await page.goto(address);
-        await page.waitForFunction(() => window.tarvolaFirstResultMs !== undefined, { timeout: 10000 });
+        await page.waitForFunction(() => Number.isFinite(window.tarvolaDrawn.result), { timeout: 10000 });
         return await page.evaluate(() => ({
-            result: window.tarvolaFirstResultMs,
             paint: performance.getEntriesByName("first-contentful-paint")[0]?.startTime,
+            files: Math.max(...performance.getEntriesByType("navigation").concat(performance.getEntriesByType("resource"))
+                .filter((entry) => !/\.(png|svg)(\?|$)/.test(entry.name)) // the tab's icon
+                .map((entry) => entry.responseEnd)),
+            window: window.tarvolaDrawn.window,
+            result: window.tarvolaDrawn.result,
         }));
     } finally {
         await context.close();
     }
 }
+
+// The bare page: one input, one output and one external script that writes the output at once.
+const BARE_PAGE = `<!DOCTYPE html>
+<html lang="en"><head><meta charset="utf-8"><title>Bare page</title></head>
+<body><input id="input" value="12.5825"> <output id="output" for="input"></output>
+<script src="bare_page.js"></script></body></html>
+`;
+const BARE_SCRIPT = `document.getElementById("output").value = document.getElementById("input").value;\n`;
 
 // What the module gives the page at its start, read from a loaded page: the window's facts,
 // each field's text before the first refresh and after it.
@@ -203,8 +230,8 @@ function summary(values) {
     return { median, min: sorted[0], max: sorted[sorted.length - 1] };
 }
 
-// Loads the page and its copy without the module in turn, `loads` times each after one load of
-// each not counted, and prints the times.
+// Loads the bare page, the site, the single file and the site's copy without the module in
+// turn, `loads` times each after one load of each not counted, and prints the times.
 async function reportTimes(loads) {
     const require = createRequire(new URL("../tests/web/package.json", import.meta.url));
     let puppeteer;
@@ -218,41 +245,66 @@ async function reportTimes(loads) {
         browser: "chrome", executablePath: "/usr/bin/chromium", headless: true, args: ["--no-sandbox"],
     });
     const servers = [];
-    let copy;
+    const copies = [];
+    const served = async (folder) => {
+        const server = await serve(folder);
+        servers.push(server);
+        return `http://127.0.0.1:${server.address().port}/`;
+    };
     try {
-        const withModule = await serve(site);
-        servers.push(withModule);
-        const address = (server) => `http://127.0.0.1:${server.address().port}/`;
-        copy = await siteWithoutModule(await readModuleAnswers(browser, address(withModule)));
-        const withoutModule = await serve(copy);
-        servers.push(withoutModule);
+        // The site with the bare page beside it, on one server.
+        const withBare = await mkdtemp(join(tmpdir(), "tarvola-site-"));
+        copies.push(withBare);
+        await cp(site, withBare, { recursive: true });
+        await writeFile(join(withBare, "bare_page.html"), BARE_PAGE);
+        await writeFile(join(withBare, "bare_page.js"), BARE_SCRIPT);
+        const siteAddress = await served(withBare);
+        // The single file alone, as its index.html: the server sends the policy it states.
+        const single = await mkdtemp(join(tmpdir(), "tarvola-single-"));
+        copies.push(single);
+        await cp(singleFile, join(single, "index.html"));
+        const singleAddress = await served(single);
+        const copy = await siteWithoutModule(await readModuleAnswers(browser, siteAddress));
+        copies.push(copy);
+        const standInAddress = await served(copy);
 
-        const times = { with: [], without: [] };
+        const pages = [
+            ["bare page (its output)", `${siteAddress}bare_page.html`],
+            ["site", siteAddress],
+            ["single file", singleAddress],
+            ["site, stand-in without the module", standInAddress],
+        ];
+        const times = pages.map(() => []);
         for (let round = 0; round <= loads; round++) {
-            const one = await loadOnce(browser, address(withModule));
-            const other = await loadOnce(browser, address(withoutModule));
-            if (round > 0) {
-                times.with.push(one);
-                times.without.push(other);
+            for (const [index, [, address]] of pages.entries()) {
+                const one = await loadOnce(browser, address);
+                if (round > 0)
+                    times[index].push(one);
             }
         }
         const format = (list) => {
             const { median, min, max } = summary(list);
-            return `${median.toFixed(0)} (${min.toFixed(0)} to ${max.toFixed(0)})`.padEnd(24);
+            return `${median.toFixed(0)} (${min.toFixed(0)} to ${max.toFixed(0)})`.padEnd(20);
         };
+        const bare = summary(times[0].map((t) => t.window)).median;
         console.log(`\nms from navigation start, median (least to most) of ${loads} first visits in headless Chromium`);
-        console.log(`${"".padEnd(30)} ${"first contentful paint".padEnd(24)} first result drawn`);
-        for (const [name, list] of [["with the module", times.with], ["stand-in without the module", times.without]])
-            console.log(`${name.padEnd(30)} ${format(list.map((t) => t.paint))} ${format(list.map((t) => t.result))}`.trimEnd());
-        console.log("(the first result is written one refresh interval, 100 ms, after the window is built)");
-        const tick = await measureTick(browser, address(withModule));
+        console.log(`${"".padEnd(34)} ${"files all in".padEnd(20)} ${"window drawn".padEnd(20)} ${"first result drawn".padEnd(20)} window / bare`);
+        for (const [index, [name]] of pages.entries()) {
+            const list = times[index];
+            const ratio = summary(list.map((t) => t.window)).median / bare;
+            console.log(`${name.padEnd(34)} ${format(list.map((t) => t.files))} ${format(list.map((t) => t.window))} `
+                + `${index ? format(list.map((t) => t.result)) : "".padEnd(20)} ${ratio.toFixed(2)}`);
+        }
+        console.log("(the first result is written one refresh interval, 100 ms, after the window is built;"
+            + " the bare page's output is its window and its result)");
+        const tick = await measureTick(browser, siteAddress);
         console.log(`\none refresh tick: median ${tick.median.toFixed(1)} µs (batches ${tick.min.toFixed(1)} to ${tick.max.toFixed(1)})`);
     } finally {
         await browser.close();
         for (const server of servers)
             server.close();
-        if (copy)
-            await rm(copy, { recursive: true, force: true });
+        for (const folder of copies)
+            await rm(folder, { recursive: true, force: true });
     }
 }
 

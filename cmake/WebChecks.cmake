@@ -59,6 +59,8 @@ foreach(browser chromium firefox)
     add_test(NAME web.offline_${browser}
         COMMAND ${TARVOLA_NODE} ${_web_tests}/offline_test.mjs --browser ${browser}
             --site ${_web_dir}/web/site --single-file ${_web_dir}/web/tarvola.html)
+    add_test(NAME web.update_${browser}
+        COMMAND ${TARVOLA_NODE} ${_web_tests}/update_test.mjs --browser ${browser} --site ${_web_dir}/web/site)
     add_test(NAME web.about_${browser}
         COMMAND ${TARVOLA_NODE} ${_web_tests}/about_test.mjs --browser ${browser}
             --site ${_web_dir}/web/site --single-file ${_web_dir}/web/tarvola.html)
@@ -68,5 +70,5 @@ foreach(browser chromium firefox)
             --site ${_web_dir}/web/site --single-file ${_web_dir}/web/tarvola.html --shots ${_web_dir}/web/shots)
     set_tests_properties(web.typing_${browser} web.about_${browser} web.appearance_${browser}
         PROPERTIES LABELS web TIMEOUT 300 RESOURCE_LOCK web_${browser})
-    set_tests_properties(web.offline_${browser} PROPERTIES LABELS web TIMEOUT 120 RESOURCE_LOCK web_${browser})
+    set_tests_properties(web.offline_${browser} web.update_${browser} PROPERTIES LABELS web TIMEOUT 120 RESOURCE_LOCK web_${browser})
 endforeach()

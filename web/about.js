@@ -77,26 +77,31 @@ export class About {
         switch (control.name) {
         case "Mail":
         case "SiteUlvo":
+        case "PictureDon":
+            // Real links, whose address a middle click, the browser's menu or a screen reader
+            // reads; a click or a key opens them through the shared behaviour, once (listen).
             element = document.createElement("a");
             element.href = links[control.name];
-            if (control.name === "SiteUlvo") {
+            if (control.name !== "Mail") {
                 element.target = "_blank";
                 element.rel = "noopener";
             }
             element.setAttribute("aria-label", names[control.name]);
             element.className = "link-area";
+            if (control.name === "PictureDon") { // the donation picture, named by its link
+                const picture = aboutPicture(control.name);
+                place(picture, [0, 0, control.rect[2], control.rect[3]]);
+                element.append(picture);
+            }
             break;
         case "Picture1":
-        case "PictureDon":
         case "Image1":
         case "Image2":
             element = aboutPicture(control.name);
-            if (control.name === "Picture1" || control.name === "PictureDon") {
+            if (control.name === "Picture1") {
                 element.tabIndex = 0;
                 element.alt = names[control.name];
             }
-            if (control.name === "PictureDon")
-                element.setAttribute("role", "link");
             break;
         case "Command1":
             element = document.createElement("button");
@@ -147,20 +152,22 @@ export class About {
                 this.native.aboutReleased(control);
             this.apply();
         }));
-        // The links' mouse clicks come above. Enter opens a link once per press, from its keydown:
-        // Firefox gives the click that Enter makes a count of 1, like a mouse click's. A click
-        // with no count is one from assistive software.
-        for (const name of ["Mail", "SiteUlvo"]) {
+        // The links' mouse clicks come above. Enter opens a link once per press, from its keydown
+        // (the donation picture's keys come below): Firefox gives the click that Enter makes a
+        // count of 1, like a mouse click's. A click with no count is one from assistive software.
+        for (const name of ["Mail", "SiteUlvo", "PictureDon"]) {
             const link = this.controls.get(name);
-            link.addEventListener("keydown", guarded((event) => {
-                if (event.key !== "Enter")
-                    return;
-                event.preventDefault();
-                if (!event.repeat) {
-                    this.native.aboutActivated(this.idOf(name));
-                    this.apply();
-                }
-            }));
+            if (name !== "PictureDon") {
+                link.addEventListener("keydown", guarded((event) => {
+                    if (event.key !== "Enter")
+                        return;
+                    event.preventDefault();
+                    if (!event.repeat) {
+                        this.native.aboutActivated(this.idOf(name));
+                        this.apply();
+                    }
+                }));
+            }
             link.addEventListener("click", guarded((event) => {
                 event.preventDefault();
                 if (event.detail === 0) {

@@ -19,7 +19,12 @@ PICTURES = ["tarvola.png", "tarvola_96.png", "donation.png", "donation_2x.png", 
 APP_ICONS = ["tarvola_32.png", "tarvola_192.png", "tarvola_512.png", "tarvola.svg"]
 MEDIA_TYPES = {".png": "image/png", ".cur": "image/x-icon", ".svg": "image/svg+xml"}
 
-SITE_POLICY = ("default-src 'self'; script-src 'self' 'wasm-unsafe-eval'; style-src 'self'; "
+# Loads the browser's number formats while the page's files are on their way: the first one
+# takes tens of milliseconds, which the start then waits for no more (the page reads the user's
+# separators from them). The site's one inline script, allowed by its digest.
+WARM_UP_NUMBER_FORMATS = "try { new Intl.NumberFormat(navigator.languages); } catch {}"
+
+SITE_POLICY = ("default-src 'self'; script-src 'self' {warm_up} 'wasm-unsafe-eval'; style-src 'self'; "
                "img-src 'self'; connect-src 'self'; manifest-src 'self'; worker-src 'self'; "
                "object-src 'none'; base-uri 'none'; form-action 'none'")
 
@@ -79,22 +84,41 @@ def main():
     write(os.path.join(args.site, "tarvola.css"), style)
     shutil.copyfile(os.path.join(args.sources, "manifest.webmanifest"),
                     os.path.join(args.site, "manifest.webmanifest"))
-    head = ('<link rel="stylesheet" href="tarvola.css">\n'
+    # The page names its style and scripts with their contents' digest: a browser that keeps
+    # them in memory by address (Firefox keeps style sheets so) takes a new build's as new files.
+    def versioned(name):
+        return f"{name}?v={hashlib.sha256(read(os.path.join(args.site, name), 'rb')).hexdigest()[:12]}"
+    # Everything the window needs is asked for at once, from the head: the scripts deferred (they
+    # run in order once the page is read), the module's .wasm, which the module's loader would
+    # ask for only once both scripts had come and run, and the style, preloaded so that the
+    # number formats load before it has come (a script waits for a style sheet before it).
+    style_address = versioned("tarvola.css")
+    head = (f'<script defer src="{versioned("tarvola_module.js")}"></script>\n'
+            f'<script defer src="{versioned("tarvola.js")}"></script>\n'
+            '<link rel="preload" href="tarvola_module.wasm" as="fetch" type="application/wasm" crossorigin>\n'
+            f'<link rel="preload" href="{style_address}" as="style">\n'
+            f'{inline_script(WARM_UP_NUMBER_FORMATS)}\n'
+            f'<link rel="stylesheet" href="{style_address}">\n'
             '<link rel="manifest" href="manifest.webmanifest">\n'
             '<link rel="icon" href="tarvola_32.png" sizes="32x32">\n'
             '<link rel="icon" href="tarvola.svg" type="image/svg+xml">\n'
             '<link rel="apple-touch-icon" href="tarvola_192.png">')
-    scripts = '<script src="tarvola_module.js"></script>\n<script src="tarvola.js"></script>'
-    write(os.path.join(args.site, "index.html"), fill(template, args.caption, SITE_POLICY, head, scripts))
+    write(os.path.join(args.site, "index.html"), fill(template, args.caption, SITE_POLICY.format(warm_up=source_hash(WARM_UP_NUMBER_FORMATS)), head, ""))
 
-    # The service worker keeps every file of the site under a name of this build's contents.
+    # The service worker keeps every file of the site under a name of this build's contents,
+    # each with its digest, so that it keeps nothing but this build. The page goes without one:
+    # hosts may add to it (a script, a banner), and it names the other files.
     files = sorted(os.listdir(args.site))
     digest = hashlib.sha256(args.version.encode("utf-8"))
+    kept = [["./", ""]]
     for name in files:
-        digest.update(name.encode("utf-8") + b"\0" + read(os.path.join(args.site, name), "rb"))
+        content = read(os.path.join(args.site, name), "rb")
+        digest.update(name.encode("utf-8") + b"\0" + content)
+        kept.append([name, "" if name == "index.html" else
+                     "sha256-" + base64.b64encode(hashlib.sha256(content).digest()).decode("ascii")])
     worker = (read(os.path.join(args.sources, "service_worker.js"))
               .replace("@BUILD_HASH@", digest.hexdigest()[:16])
-              .replace("@SITE_FILES@", json.dumps(["./"] + files)))
+              .replace("@SITE_FILES@", json.dumps(kept)))
     write(os.path.join(args.site, "service_worker.js"), worker)
 
     # The single file.

@@ -9,16 +9,30 @@ import { characterCount, guarded } from "./handlers_and_text.js";
 // With `fitting` ({ points, step, smallest }: the field's own size, the step and the smallest
 // size, in points) a text the cycle writes that is wider than the field is drawn smaller until
 // it shows whole: a result cut at the field's edge would read as another angle.
+// A `readOnly` field (a result) refuses every edit, yet its caret and selection move by the
+// keyboard as in any field. It is not read-only to the browser, since Chromium moves no caret
+// in a read-only input (Home and Shift+Arrow did nothing there): assistive software is told it
+// is read-only, and a touch screen shows no keyboard for it.
 export class EditField {
-    constructor(input, maxLength, fitting = null) {
+    constructor(input, maxLength, fitting = null, readOnly = false) {
         this.input = input;
         this.maxLength = maxLength;
         this.fitting = fitting;
+        this.readOnly = readOnly;
         this.accepted = input.value;
         this.replaced = null; // the selection an edit replaces, from its beforeinput
-        input.addEventListener("beforeinput", guarded(() => this.noteReplaced()));
-        input.addEventListener("paste", guarded((event) => this.pasteFirstLine(event)));
-        input.addEventListener("input", guarded(() => this.limitLength()));
+        if (readOnly) {
+            input.setAttribute("aria-readonly", "true");
+            input.inputMode = "none";
+            for (const type of ["beforeinput", "paste", "cut", "drop"])
+                input.addEventListener(type, (event) => event.preventDefault());
+            // What no event can refuse (a composition of an input method) is undone.
+            input.addEventListener("input", guarded(() => { input.value = this.accepted; }));
+        } else {
+            input.addEventListener("beforeinput", guarded(() => this.noteReplaced()));
+            input.addEventListener("paste", guarded((event) => this.pasteFirstLine(event)));
+            input.addEventListener("input", guarded(() => this.limitLength()));
+        }
         // Firefox leaves a field scrolled to the end of the text it selected on Tab: once the
         // focus leaves, the start of a text wider than the field is in view again, minus sign
         // included, as on the desktop.

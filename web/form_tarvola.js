@@ -32,17 +32,15 @@ export class FormTarvola {
         this.fields = facts.form.fields.map((field) => {
             const input = controls.get(field.name);
             input.setAttribute("aria-label", field.accessibleName);
-            if (field.readOnly) {
-                input.readOnly = true;
+            if (field.readOnly)
                 input.classList.add("result");
-            }
             // A result is drawn smaller where it would not fit; what is typed scrolls, as typing does.
             const fitting = field.readOnly ? {
                 points: facts.form.controls.find((control) => control.name === field.name).font.points,
                 step: facts.fonts.fitStepPoints,
                 smallest: facts.fonts.smallestFittedPoints,
             } : null;
-            return new EditField(input, field.maxLength, fitting);
+            return new EditField(input, field.maxLength, fitting, field.readOnly);
         });
         native.useFields(this.fields);
         native.writeDefaultTexts();

@@ -36,18 +36,20 @@ function bindNative(module) {
 async function start() {
     const desktop = document.getElementById("desktop");
     try {
-        const module = await globalThis.createTarvolaModule({ locateFile: (file) => file });
-        const native = bindNative(module);
+        const loading = globalThis.createTarvolaModule({ locateFile: (file) => file });
+        // The separators while the module arrives and compiles: the browser's number formats
+        // take tens of milliseconds to load the first time.
+        const separatorsAtStart = userSeparators();
+        const native = bindNative(await loading);
         const facts = JSON.parse(native.windowFacts());
         applyWindowStyle(facts);
         // Read again when the user changes the browser's languages, as the desktop reads its
         // locale afresh.
-        const readSeparators = () => {
-            const separators = userSeparators();
+        const readSeparators = (separators = userSeparators()) => {
             native.setSeparators(separators.decimal, separators.group);
         };
-        readSeparators();
-        window.addEventListener("languagechange", guarded(readSeparators));
+        readSeparators(separatorsAtStart);
+        window.addEventListener("languagechange", guarded(() => readSeparators()));
 
         let form = null;
         const about = new AboutController(desktop, facts, native, () => form.menuBar.item.focus());

@@ -1,5 +1,6 @@
 // Serves a folder (the built site) on the loopback, printing its address. Only GET and HEAD of
-// the folder's own files; every answer carries the page's Content-Security-Policy.
+// the folder's own files, read afresh for every request (a new build copied over the folder is
+// served at once); every answer carries the page's Content-Security-Policy.
 // Usage: node web/serve.mjs FOLDER [PORT]   (port 0, the default, takes a free one)
 import { createServer } from "node:http";
 import { readFile } from "node:fs/promises";
@@ -21,8 +22,10 @@ async function policyOf(root) {
     return `${stated[1]}; frame-ancestors 'none'`;
 }
 
-// Starts serving `root` on 127.0.0.1; resolves to the server once it listens.
-export async function serve(root, port = 0) {
+// Starts serving `root` on 127.0.0.1; resolves to the server once it listens. `cacheControl`
+// gives each answer's Cache-Control from the file's path in the site ("/index.html"); by
+// default a browser asks again every time, as a host must for a site that changes.
+export async function serve(root, port = 0, cacheControl = () => "no-cache") {
     const policy = await policyOf(root);
     const server = createServer(async (request, response) => {
         try {
@@ -40,7 +43,7 @@ export async function serve(root, port = 0) {
             response.writeHead(200, {
                 "Content-Type": TYPES[extname(file)] || "application/octet-stream",
                 "Content-Security-Policy": policy,
-                "Cache-Control": "no-cache",
+                "Cache-Control": cacheControl(path),
                 "X-Content-Type-Options": "nosniff",
             });
             response.end(request.method === "HEAD" ? undefined : body);

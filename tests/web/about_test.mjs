@@ -5,11 +5,19 @@
 // Run as: node about_test.mjs --browser chromium|firefox --site DIR [--single-file FILE]
 import { launch, serveSite, openPage, expectEqual, expectTrue, run, options } from "./harness.mjs";
 
-// What the desktop hands to the shell, and how the page opens it: a web page in a new tab, the
-// mail link in place (the browser passes it to the mail program).
-const MAIL = ["mailto:contact@ulvo.example.org?Subject=Freeware Ulvo - Tarvola", "_self"];
-const SITE = ["http://www.ulvo.example.org/", "_blank", "noopener"];
-const DONATION = ["http://www.ulvo.example.org/DON.html", "_blank", "noopener"];
+// About's links, by the control that is the link: what the desktop hands to the shell and how
+// the page opens it (a web page in a new tab, the mail link in place: the browser passes it to
+// the mail program), the link's own target and name as the browser reads them for a middle
+// click, "Open in new tab" or a screen reader, and the picture it shows, if any.
+const LINKS = {
+    Mail: { opens: ["mailto:contact@ulvo.example.org?Subject=Freeware Ulvo - Tarvola", "_self"],
+            target: "", name: "Send mail", picture: "mail_32.png" },
+    SiteUlvo: { opens: ["http://www.ulvo.example.org/", "_blank", "noopener"],
+                target: "_blank", name: "Open web site", picture: "site_banner.png" },
+    PictureDon: { opens: ["http://www.ulvo.example.org/DON.html", "_blank", "noopener"],
+                  target: "_blank", name: "Donate", picture: "donation.png" },
+};
+const [MAIL, SITE, DONATION] = ["Mail", "SiteUlvo", "PictureDon"].map((id) => LINKS[id].opens);
 
 // Places in the About window, by the control they are over: [element, x, y] in CSS pixels from
 // the element's top left, or [element] for the middle of the part of it that shows.
@@ -135,6 +143,21 @@ async function tabsThroughTheLinksOkAndPictures(page) {
         order.push(await focusedId(page));
     }
     expectEqual(order, ["Mail", "SiteUlvo", "Command1", "PictureDon", "Picture1", "Close"], "the Tab order in About");
+    // Each link is one: its address, where it opens, no opener, its name, and its picture shown.
+    for (const [id, link] of Object.entries(LINKS)) {
+        const found = await page.$eval(`#${id}`, (element) => {
+            const picture = element.querySelector("img");
+            return {
+                tag: element.tagName, href: element.getAttribute("href"), target: element.target,
+                opener: element.target === "_blank" && !element.relList.contains("noopener"),
+                name: element.getAttribute("aria-label"),
+                picture: picture && picture.complete && picture.naturalWidth > 0
+                    ? decodeURI(new URL(picture.currentSrc).pathname.split("/").pop()) : null,
+            };
+        });
+        expectEqual(found, { tag: "A", href: link.opens[0], target: link.target, opener: false, name: link.name,
+                             picture: link.picture }, `the link ${id}`);
+    }
 }
 
 async function underlinesFollowThePointer(page) {

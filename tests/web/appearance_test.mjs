@@ -1,6 +1,7 @@
 // How the page's two windows look: every control where the shared layout puts it at 100 % and
 // 200 %, no text cut, the 200 % picture the 100 % one at twice the size, readable text under a
-// dark scheme and under forced colours. Screenshots of both windows go to --shots DIR.
+// dark scheme and under forced colours; on a phone, larger for touch. Screenshots of both windows
+// go to --shots DIR.
 // Run as: node appearance_test.mjs --browser chromium|firefox --site DIR [--shots DIR]
 import { afterTicks, launch, serveSite, openPage, decodePng, expectEqual, expectTrue, run, options } from "./harness.mjs";
 import { mkdirSync, readFileSync, writeFileSync } from "node:fs";
@@ -84,8 +85,10 @@ async function openWindows(browser, address, { zoom = 1, scheme, longTexts = fal
     return page;
 }
 
-// Each control's rectangle relative to its container, in device pixels, against the layout's.
-async function checkPlaces(page, zoom, what) {
+// Each control's rectangle relative to its container, in device pixels, against the layout's
+// drawn `scale` times its size (a touch screen's; the layout's own size when 1), to the pixel
+// where the scale makes fractions.
+async function checkPlaces(page, zoom, what, scale = 1) {
     expectEqual(await page.evaluate(() => devicePixelRatio), zoom, `the device pixel ratio at ${what}`);
     for (const [window, layout] of Object.entries(LAYOUTS)) {
         const found = await page.evaluate((selector, names) => {
@@ -97,11 +100,14 @@ async function checkPlaces(page, zoom, what) {
                 return [own.left - holder.left, own.top - holder.top, own.width, own.height].map((v) => v * devicePixelRatio);
             }).concat([[0, 0, rectOf(client).width * devicePixelRatio, rectOf(client).height * devicePixelRatio]]);
         }, layout.selector, layout.rows.map((row) => [row.name, row.container]));
-        const expected = layout.rows.map((row) => row.rect.map((twips) => pixels(twips) * zoom))
-            .concat([[0, 0, pixels(layout.client[2]) * zoom, pixels(layout.client[3]) * zoom]]);
+        const expected = layout.rows.map((row) => row.rect.map((twips) => pixels(twips) * zoom * scale))
+            .concat([[0, 0, pixels(layout.client[2]) * zoom * scale, pixels(layout.client[3]) * zoom * scale]]);
         const names = layout.rows.map((row) => row.name).concat(["client area"]);
-        names.forEach((name, index) => expectEqual(found[index].map((v) => Math.round(v * 100) / 100), expected[index],
-            `${window} ${name} at ${what} (left, top, width, height in device pixels)`));
+        const near = (values, targets) => values.every((value, index) =>
+            Math.abs(value - targets[index]) <= (scale === 1 ? 0.005 : 1));
+        names.forEach((name, index) => expectTrue(near(found[index], expected[index]),
+            `${window} ${name} at ${what} (left, top, width, height in device pixels): expected `
+            + `${JSON.stringify(expected[index])}, found ${JSON.stringify(found[index].map((v) => Math.round(v * 100) / 100))}`));
     }
 }
 
@@ -194,6 +200,56 @@ async function looksTheSameAtBothZooms(browser, address) {
             `${window} at 200 % is ${large.width}x${large.height}, at 100 % ${small.width}x${small.height}`);
         const share = differenceFromHalved(small, large);
         expectTrue(share < 0.04, `${window} at 200 % differs from 100 % in ${(share * 100).toFixed(1)} % of its pixels`);
+    }
+}
+
+// On a phone (360 x 640 and 320 x 568, touch, two device pixels a CSS pixel): both windows
+// drawn larger by one scale, whole and in place as at 200 %, every control a finger taps at
+// least 24 x 24 CSS pixels, and the main window within the screen's width. Firefox reports a
+// coarse pointer from its preferences only, Chromium from the touch screen the page emulates.
+async function fitsAPhone(address) {
+    const browser = await launch("de-DE", { firefoxPrefs: { "ui.primaryPointerCapabilities": 1, "ui.allPointerCapabilities": 1 } });
+    try {
+        for (const [width, height] of [[360, 640], [320, 568]]) {
+            const what = `${width} x ${height} with touch`;
+            const page = await openPage(browser, address, (page) =>
+                page.setViewport({ width, height, deviceScaleFactor: 2, hasTouch: true, isMobile: true }));
+            expectTrue(await page.evaluate(() => matchMedia("(pointer: coarse)").matches), `a coarse pointer at ${what}`);
+            if (width === 360)
+                await shoot(page, "main", "touch");
+            await page.click("#MenuAbout");
+            const sizes = await page.evaluate(() => {
+                const box = (element) => element.getBoundingClientRect();
+                const scaleOf = (selector) => box(document.querySelector(`${selector} .client`)).width
+                    / document.querySelector(`${selector} .client`).offsetWidth;
+                const main = box(document.querySelector(".main-window"));
+                return {
+                    scales: [scaleOf(".main-window"), scaleOf(".about-window")],
+                    main: [main.left, main.right],
+                    view: document.documentElement.clientWidth,
+                    small: [...document.querySelectorAll(".field, #MenuAbout, .about-window a, .about-window [tabindex], "
+                        + ".about-window button")].map((element) => [element.id || element.className, box(element)])
+                        .filter(([, own]) => own.width < 24 || own.height < 24)
+                        .map(([name, own]) => `${name} ${own.width.toFixed(1)} x ${own.height.toFixed(1)}`),
+                };
+            });
+            const [scale, aboutScale] = sizes.scales;
+            expectTrue(scale > 1 && Math.abs(aboutScale - scale) < 0.01, `the windows' scales at ${what}: ${sizes.scales}`);
+            expectEqual(sizes.small, [], `controls under 24 x 24 at ${what}`);
+            expectTrue(sizes.main[0] >= 0 && sizes.main[1] <= sizes.view,
+                `the main window from ${sizes.main[0]} to ${sizes.main[1]} in a view ${sizes.view} wide at ${what}`);
+            await checkPlaces(page, 2, what, scale);
+            await checkWholeTexts(page, what);
+            if (width === 360) {
+                await page.mouse.move(1, 1);
+                await shoot(page, "about", "touch");
+                if (options.shots)
+                    await page.screenshot({ path: join(options.shots, `${options.browser}-phone.png`) });
+            }
+            await page.close();
+        }
+    } finally {
+        await browser.close();
     }
 }
 
@@ -304,6 +360,7 @@ await run(async () => {
             await browser.close();
         }
         await readableInEachScheme(address);
+        await fitsAPhone(address);
     } finally {
         server.close();
     }

@@ -107,6 +107,15 @@ async function checkLimitsAndResults(page) {
     }
 }
 
+// Ways to select in a result, by the keyboard after a click in it: [what, keys (a key, or a
+// modifier and a key held with it), the selection in "45"]. Home and Shift+Arrow move in a
+// read-only field as in any other.
+const RESULT_SELECTIONS = [
+    ["Control+A", [["Control", "a"]], [0, 2]],
+    ["Home and Shift+Right", [["Home"], ["Shift", "ArrowRight"]], [0, 1]],
+    ["End and Shift+Left", [["End"], ["Shift", "ArrowLeft"]], [1, 2]],
+];
+
 // A selection in a result is still there after several ticks, which write nothing into a result
 // whose text stays, and copies what it shows.
 async function checkSelectionOutlivesTicks(page) {
@@ -114,31 +123,45 @@ async function checkSelectionOutlivesTicks(page) {
     await typeInto(page, "Text2", "0");
     await typeInto(page, "Text3", "0");
     await waitFor(page, () => document.getElementById("Text4").value === "45", undefined, 5000);
-    await selectField(page, "Text4");
-    // Counts what is written into the results' inputs: a browser keeps a selection over a write
-    // of the same text, but the write still redraws the field and tells screen readers of a change.
-    await page.evaluate(() => {
-        const value = Object.getOwnPropertyDescriptor(HTMLInputElement.prototype, "value");
-        window.tarvolaResultWrites = 0;
-        for (const id of ["Text4", "Text6"])
-            Object.defineProperty(document.getElementById(id), "value", {
-                get() { return value.get.call(this); },
-                set(text) { ++window.tarvolaResultWrites; value.set.call(this, text); },
-                configurable: true,
-            });
-    });
-    await afterTicks(page, 5);
-    const selection = await page.$eval("#Text4", (input) => [input.selectionStart, input.selectionEnd]);
-    expectEqual(selection, [0, 2], "the selection in Text4 after five ticks");
-    expectEqual(await page.evaluate(() => {
-        for (const id of ["Text4", "Text6"])
-            delete document.getElementById(id).value;
-        return window.tarvolaResultWrites;
-    }), 0, "writes into Text4 and Text6 in five ticks that left their texts as they were");
-    await pressControl(page, "c");
-    await selectField(page, "Text5");
-    await pressControl(page, "v");
-    expectEqual(await page.$eval("#Text5", (input) => input.value), "45", "what Control+C copied from Text4");
+    for (const [what, keys, expected] of RESULT_SELECTIONS) {
+        await afterTicks(page, 2); // the paste of the row before has its results
+        await page.click("#Text4");
+        for (const [first, second] of keys) {
+            if (second === undefined) {
+                await page.keyboard.press(first);
+                continue;
+            }
+            await page.keyboard.down(first);
+            await page.keyboard.press(second);
+            await page.keyboard.up(first);
+        }
+        // Counts what is written into the results' inputs: a browser keeps a selection over a
+        // write of the same text, but the write still redraws the field and tells screen readers
+        // of a change.
+        await page.evaluate(() => {
+            const value = Object.getOwnPropertyDescriptor(HTMLInputElement.prototype, "value");
+            window.tarvolaResultWrites = 0;
+            for (const id of ["Text4", "Text6"])
+                Object.defineProperty(document.getElementById(id), "value", {
+                    get() { return value.get.call(this); },
+                    set(text) { ++window.tarvolaResultWrites; value.set.call(this, text); },
+                    configurable: true,
+                });
+        });
+        await afterTicks(page, 5);
+        const selection = await page.$eval("#Text4", (input) => [input.selectionStart, input.selectionEnd]);
+        expectEqual(selection, expected, `the selection in Text4 by ${what}, after five ticks`);
+        expectEqual(await page.evaluate(() => {
+            for (const id of ["Text4", "Text6"])
+                delete document.getElementById(id).value;
+            return window.tarvolaResultWrites;
+        }), 0, `writes into Text4 and Text6 in five ticks that left their texts as they were (${what})`);
+        await pressControl(page, "c");
+        await selectField(page, "Text5");
+        await pressControl(page, "v");
+        expectEqual(await page.$eval("#Text5", (input) => input.value), "45".slice(...expected),
+            `what Control+C copied from Text4 after ${what}`);
+    }
 }
 
 // A result wider than its field in the field's own size is drawn whole, and stays so after Tab
