@@ -6,6 +6,7 @@
 #include "app/window_texts.h"
 #include "qt/artwork.h"
 #include "qt/edit_field.h"
+#include "qt/field_paste.h"
 #include "qt/fitted_text.h"
 #include "qt/keyboard_menu_bar.h"
 #include "qt/readable_colour.h"
@@ -56,7 +57,10 @@ FormTarvola::FormTarvola(AboutCommands& about, QWidget* parent)
     createControls(client);
     setTabOrder();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
+    // The field the window opens in has its text selected, as after Tab: typing replaces the
+    // default instead of meeting its length limit.
     field(kFormFields.front())->setFocus();
+    field(kFormFields.front())->selectAll();
 
     KeepOutOfTaskbar(*this);
     startRefresh();
@@ -162,6 +166,9 @@ void FormTarvola::startRefresh()
     for (std::size_t i = 0; i < kFormFields.size(); ++i)
         m_fields[i] = std::make_unique<EditField>(*field(kFormFields[i]));
     const RefreshFields fields {*m_fields[0], *m_fields[1], *m_fields[2], *m_fields[3], *m_fields[4], *m_fields[5]};
+    auto* paste = new FieldPaste(fields, this);
+    for (std::size_t i = 0; i < kFormFields.size(); ++i)
+        paste->watch(*field(kFormFields[i]), kFormFields[i].control);
     Timer1 = new RefreshTimer(fields, UserSeparators, this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->start();
