@@ -92,9 +92,15 @@ FormTarvola::FormTarvola(HINSTANCE instance, AboutCommands& about)
     CentreInWorkArea(m_window, FrameSize(kFrame, kFormClient, dpi));
     ShowWindow(m_window, SW_SHOWNORMAL);
     UpdateWindow(m_window);
+    // The field the window opens in has its text selected, as after Tab: typing replaces the
+    // default instead of meeting its length limit.
     SetFocus(control(FormControl::Text1));
-    m_refresh.emplace(m_window, RefreshFields {*m_fields[0], *m_fields[1], *m_fields[2], *m_fields[3], *m_fields[4],
-                                               *m_fields[5]});
+    SendMessageW(control(FormControl::Text1), EM_SETSEL, 0, -1);
+    const RefreshFields fields {*m_fields[0], *m_fields[1], *m_fields[2], *m_fields[3], *m_fields[4], *m_fields[5]};
+    m_paste.emplace(fields);
+    for (const FormField& field : kFormFields)
+        m_paste->watch(control(field.control), field.control);
+    m_refresh.emplace(m_window, fields);
     m_refresh->start();
 }
 
