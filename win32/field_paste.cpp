@@ -46,8 +46,11 @@ LRESULT CALLBACK FieldPaste::Procedure(HWND edit, UINT message, WPARAM wParam, L
 {
     if (message == WM_NCDESTROY)
         RemoveWindowSubclass(edit, Procedure, id);
-    // Nothing may escape into Windows: a paste whose handling fails changes nothing.
-    if (message == WM_PASTE) {
+    // Nothing may escape into Windows: a paste whose handling fails changes nothing. Shift+Insert
+    // pastes without sending WM_PASTE in some edit controls (Wine's): it is taken as one here.
+    const bool shiftInsert = message == WM_KEYDOWN && wParam == VK_INSERT && GetKeyState(VK_SHIFT) < 0
+        && GetKeyState(VK_CONTROL) >= 0 && GetKeyState(VK_MENU) >= 0;
+    if (message == WM_PASTE || shiftInsert) {
         try {
             if (reinterpret_cast<FieldPaste*>(self)->paste(edit, static_cast<FormControl>(id)))
                 return 0;

@@ -304,8 +304,8 @@ void CheckMainWindow(Program& program)
           std::to_string(start) + ".." + std::to_string(end));
 }
 
-// Pastes from the clipboard as a user does: Ctrl+V in a field clicked into, and WM_PASTE as the
-// edit's context menu and Shift+Insert send it. An angle fills its converter's input fields
+// Pastes from the clipboard as a user does: Ctrl+V and Shift+Insert in a field clicked into, and
+// WM_PASTE as the edit's context menu sends it. An angle fills its converter's input fields
 // wherever the caret was, a refused angle text changes nothing, any other text pastes as before.
 void CheckPaste(Program& program)
 {
@@ -326,9 +326,14 @@ void CheckPaste(Program& program)
     CheckShows(text4, L"-33,865", "the pasted angle converted");
 
     SetClipboardText(L"48\u00B051'30.2\"N");
-    SendMessageW(text5, EM_SETSEL, 1, 1);
-    SendMessageW(text5, WM_PASTE, 0, 0);
-    Check(Text(text5) == L"48,858389", "WM_PASTE of 48°51'30.2\"N in Text5 writes 48,858389", Narrow(Text(text5)));
+    GetClientRect(text5, &field);
+    POINT left {2, field.bottom / 2};
+    ClientToScreen(text5, &left);
+    PointAt(left, "click 1");
+    Require(WaitFor([&] { return FocusOf(program.thread()) == text5; }), "a click puts the focus in Text5");
+    PressChord(VK_SHIFT, VK_INSERT);
+    Check(WaitFor([&] { return Text(text5) == L"48,858389"; }), "Shift+Insert of 48°51'30.2\"N in Text5 writes 48,858389",
+          Narrow(Text(text5)));
     CheckShows(text6, L" 48\u00B0 51' 30\"", "the pasted decimal converted");
 
     SetClipboardText(L"-33\u00B0 51' 54\"");
