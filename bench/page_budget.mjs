@@ -4,7 +4,8 @@
 // Sizes: each file a first visit fetches, raw and gzip -9, and their compressed total against
 // the budget; exits 1 when the total is over it. Time: navigation start to the frame that draws
 // the first refreshed result, in headless Chromium, each load a first visit, beside the same
-// window built by a stand-in for the module that loads no WebAssembly. Needs puppeteer-core
+// window built by a stand-in for the module that loads no WebAssembly; and the time one tick of
+// Timer1 takes (the refresh cycle over the page's six fields). Needs puppeteer-core
 // from tests/web (cd tests/web && npm ci) for the times only.
 import { createRequire } from "node:module";
 import { cp, mkdtemp, readFile, readdir, rm, writeFile } from "node:fs/promises";
@@ -122,12 +123,15 @@ async function readModuleAnswers(browser, address) {
         await page.goto(address);
         await page.waitForFunction(() => document.getElementById("Text4")?.value === "0", { timeout: 10000 });
         return await page.evaluate(async () => {
-            const native = Tarvola.bindNative(await createTarvolaModule({ locateFile: (file) => file }));
-            const facts = native.windowFacts();
-            const before = JSON.parse(facts).form.fields.map((field, index) => {
-                native.resetField(index);
-                return native.fieldText(index);
-            });
+            // A second module, over fields in memory, under the browser's separators.
+            const module = await createTarvolaModule({ locateFile: (file) => file });
+            const facts = module.cwrap("tarvola_window_facts", "string", [])();
+            const parts = new Intl.NumberFormat(navigator.languages).formatToParts(12345.5);
+            const partOf = (type) => (parts.find((part) => part.type === type) || { value: "" }).value;
+            module.cwrap("tarvola_set_separators", null, ["string", "string"])(partOf("decimal"), partOf("group"));
+            module.editFields = JSON.parse(facts).form.fields.map(() => ({ text: "", write(text) { this.text = text; } }));
+            module.cwrap("tarvola_write_default_texts", null, [])();
+            const before = module.editFields.map((field) => field.text);
             return { facts, before, after: Tarvola.form.fields.map((field) => field.input.value) };
         });
     } finally {
@@ -146,17 +150,49 @@ async function siteWithoutModule(answers) {
 // Stand-in for the module: the answers of the real one at start-up, no WebAssembly.
 var createTarvolaModule = () => {
     const answers = ${JSON.stringify(answers)};
-    let refreshed = false;
+    const module = {};
+    const writeAll = (texts) => module.editFields.forEach((field, index) => field.write(texts[index]));
     const calls = {
         tarvola_window_facts: () => answers.facts,
-        tarvola_field_text: (index) => (refreshed ? answers.after : answers.before)[index],
-        tarvola_refresh_tick: () => { refreshed = true; },
+        tarvola_write_default_texts: () => writeAll(answers.before),
+        tarvola_refresh_tick: () => writeAll(answers.after),
     };
-    return Promise.resolve({ cwrap: (name) => calls[name] || (() => 0) });
+    module.cwrap = (name) => calls[name] || (() => 0);
+    return Promise.resolve(module);
 };
 `;
     await writeFile(join(copy, "tarvola_module.js"), standIn);
     return copy;
+}
+
+// The time one refresh tick takes on the page at `address`, in µs: Timer1's tick run in batches
+// of 200 over converting inputs (results unchanged after the first, as while a user reads),
+// 60 batches after 500 ticks not counted. Resolves to the batches' median, least and greatest.
+async function measureTick(browser, address) {
+    const page = await browser.newPage();
+    try {
+        await page.goto(address);
+        await page.waitForFunction(() => document.getElementById("Text4")?.value === "0", { timeout: 10000 });
+        return await page.evaluate(() => {
+            const timer = Tarvola.form.Timer1;
+            timer.stop();
+            for (const [id, text] of [["Text1", "45"], ["Text2", "30"], ["Text3", "45"], ["Text5", "12.5825"]])
+                document.getElementById(id).value = text;
+            for (let i = 0; i < 500; ++i)
+                timer.tick();
+            const perTick = [];
+            for (let batch = 0; batch < 60; ++batch) {
+                const start = performance.now();
+                for (let i = 0; i < 200; ++i)
+                    timer.tick();
+                perTick.push((performance.now() - start) * 1000 / 200);
+            }
+            perTick.sort((a, b) => a - b);
+            return { median: (perTick[29] + perTick[30]) / 2, min: perTick[0], max: perTick[59] };
+        });
+    } finally {
+        await page.close();
+    }
 }
 
 // Median, least and greatest of a list of numbers.
@@ -209,6 +245,8 @@ async function reportTimes(loads) {
         for (const [name, list] of [["with the module", times.with], ["stand-in without the module", times.without]])
             console.log(`${name.padEnd(30)} ${format(list.map((t) => t.paint))} ${format(list.map((t) => t.result))}`.trimEnd());
         console.log("(the first result is written one refresh interval, 100 ms, after the window is built)");
+        const tick = await measureTick(browser, address(withModule));
+        console.log(`\none refresh tick: median ${tick.median.toFixed(1)} µs (batches ${tick.min.toFixed(1)} to ${tick.max.toFixed(1)})`);
     } finally {
         await browser.close();
         for (const server of servers)

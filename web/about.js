@@ -1,10 +1,15 @@
-"use strict";
-var Tarvola = Tarvola || {};
+import { aboutPicture } from "./about_artwork.js";
+import { guarded } from "./handlers_and_text.js";
+import { openLink } from "./open_link.js";
+import { place } from "./pixels.js";
+import { readableColour } from "./readable_colour.js";
+import { fontCss } from "./window_font.js";
+import { placeByDefault } from "./window_placement.js";
 
 // The About window: a modeless window on the page with the program icon, title, version, the
 // mail and site links, the donation picture and OK, laid out from the shared table. The shared
 // behaviour decides the underlines, clicks and links; this class draws and reports events.
-Tarvola.About = class {
+export class About {
     constructor(parent, facts, native, onGone) {
         this.facts = facts;
         this.native = native;
@@ -29,19 +34,23 @@ Tarvola.About = class {
         this.client.className = "client";
         this.client.style.width = `${about.client[2]}px`;
         this.client.style.height = `${about.client[3]}px`;
-        this.client.style.font = Tarvola.fontCss(facts.fonts.dialog);
         this.element.append(this.client);
 
         this.controls = new Map();
         for (const control of about.controls)
             this.controls.set(control.name, this.createControl(control));
-        // Containers first, then what they hold; in the tab order the page gives the focusable
-        // ones: the two links, OK, the donation picture, the icon.
-        for (const name of ["Label3", "Label5", "Mail", "Image1", "Label1", "SiteUlvo", "Image2", "Label2",
-                            "Command1", "PictureDon", "Picture1"]) {
-            const control = about.controls.find((each) => each.name === name);
-            const container = control.container === "Background" ? this.client : this.controls.get(control.container);
-            container.append(this.controls.get(name));
+        // In the document, which is the order Tab follows: the controls that do not take the
+        // focus, then those that do by their tab index in the shared layout, each container
+        // followed by what it holds, the topmost last so that it is drawn over the others.
+        const takesFocus = (control) => this.controls.get(control.name).tabIndex >= 0;
+        const rank = (control) => (takesFocus(control) ? control.tab : -1);
+        const inWindow = about.controls.filter((control) => control.container === "Background")
+            .sort((one, other) => rank(one) - rank(other));
+        for (const control of inWindow) {
+            const element = this.controls.get(control.name);
+            this.client.append(element);
+            for (const inner of about.controls.filter((each) => each.container === control.name).reverse())
+                element.append(this.controls.get(inner.name));
         }
 
         const closeBox = document.createElement("button");
@@ -49,13 +58,13 @@ Tarvola.About = class {
         closeBox.className = "close-box";
         closeBox.setAttribute("aria-label", "Close");
         closeBox.textContent = "\u00D7";
-        closeBox.addEventListener("click", Tarvola.guarded(() => this.close()));
+        closeBox.addEventListener("click", guarded(() => this.close()));
         // After the client in the document, so that Tab reaches it last; drawn in the caption bar.
         this.element.append(closeBox);
 
         this.listen();
         parent.append(this.element);
-        Tarvola.placeByDefault(this.element, parent.querySelector(".main-window"));
+        placeByDefault(this.element, parent.querySelector(".main-window"));
         this.colourLinks();
         this.controls.get("Command1").focus();
     }
@@ -81,7 +90,7 @@ Tarvola.About = class {
         case "PictureDon":
         case "Image1":
         case "Image2":
-            element = Tarvola.aboutPicture(control.name);
+            element = aboutPicture(control.name);
             if (control.name === "Picture1" || control.name === "PictureDon") {
                 element.tabIndex = 0;
                 element.alt = names[control.name];
@@ -99,15 +108,15 @@ Tarvola.About = class {
             element.textContent = texts[control.name];
             element.className = control.name === "Label1" || control.name === "Label2" ? "address" : "label";
             if (control.name === "Label3")
-                element.style.font = Tarvola.fontCss(this.facts.fonts.title);
+                element.style.font = fontCss(this.facts.fonts.title);
             if (control.name === "Label5")
-                element.style.font = Tarvola.fontCss(this.facts.fonts.version);
+                element.style.font = fontCss(this.facts.fonts.version);
         }
         element.id = control.name;
         element.dataset.control = control.id;
         if (control.hand)
             element.classList.add("hand");
-        Tarvola.place(element, control.rect);
+        place(element, control.rect);
         return element;
     }
 
@@ -118,11 +127,11 @@ Tarvola.About = class {
             return this.native.aboutControlAt(Math.floor((event.clientX - bounds.left) / scale),
                                               Math.floor((event.clientY - bounds.top) / scale));
         };
-        this.client.addEventListener("mousemove", Tarvola.guarded((event) => {
+        this.client.addEventListener("mousemove", guarded((event) => {
             this.native.aboutPointerMoved(controlAt(event));
             this.apply();
         }));
-        this.client.addEventListener("mousedown", Tarvola.guarded((event) => {
+        this.client.addEventListener("mousedown", guarded((event) => {
             if (event.button !== 0)
                 return;
             if (event.detail >= 2)
@@ -130,7 +139,7 @@ Tarvola.About = class {
             else
                 this.native.aboutPressed(controlAt(event));
         }));
-        this.client.addEventListener("mouseup", Tarvola.guarded((event) => {
+        this.client.addEventListener("mouseup", guarded((event) => {
             if (event.button !== 0)
                 return;
             const control = controlAt(event);
@@ -143,7 +152,7 @@ Tarvola.About = class {
         // with no count is one from assistive software.
         for (const name of ["Mail", "SiteUlvo"]) {
             const link = this.controls.get(name);
-            link.addEventListener("keydown", Tarvola.guarded((event) => {
+            link.addEventListener("keydown", guarded((event) => {
                 if (event.key !== "Enter")
                     return;
                 event.preventDefault();
@@ -152,7 +161,7 @@ Tarvola.About = class {
                     this.apply();
                 }
             }));
-            link.addEventListener("click", Tarvola.guarded((event) => {
+            link.addEventListener("click", guarded((event) => {
                 event.preventDefault();
                 if (event.detail === 0) {
                     this.native.aboutActivated(this.idOf(name));
@@ -160,18 +169,18 @@ Tarvola.About = class {
                 }
             }));
         }
-        this.controls.get("Command1").addEventListener("click", Tarvola.guarded(() => {
+        this.controls.get("Command1").addEventListener("click", guarded(() => {
             this.native.aboutActivated(this.idOf("Command1"));
             this.apply();
         }));
-        this.controls.get("PictureDon").addEventListener("keydown", Tarvola.guarded((event) => {
+        this.controls.get("PictureDon").addEventListener("keydown", guarded((event) => {
             if ((event.key === "Enter" || event.key === " ")
                 && this.native.aboutKey(this.idOf("PictureDon"), event.repeat)) {
                 event.preventDefault();
                 this.apply();
             }
         }));
-        this.element.addEventListener("keydown", Tarvola.guarded((event) => {
+        this.element.addEventListener("keydown", guarded((event) => {
             if (event.key === "Escape") {
                 event.preventDefault();
                 this.close();
@@ -190,14 +199,14 @@ Tarvola.About = class {
         this.controls.get("Label2").classList.toggle("underlined", (underlines & 2) !== 0);
         const link = this.native.aboutTakeLink();
         if (link)
-            Tarvola.openLink(link);
+            openLink(link);
         if (this.native.aboutTakeClose())
             this.close();
     }
 
     // The links' green where it reads on the window's own colour, else the nearest that does.
     colourLinks() {
-        const colour = Tarvola.readableColour(this.native, this.facts.colours.link, this.element);
+        const colour = readableColour(this.native, this.facts.colours.link, this.element);
         if (colour) {
             this.controls.get("Label1").style.color = colour;
             this.controls.get("Label2").style.color = colour;
@@ -206,13 +215,13 @@ Tarvola.About = class {
 
     // The caption bar moves the window, as on the desktop.
     makeMovable(captionBar) {
-        captionBar.addEventListener("pointerdown", Tarvola.guarded((event) => {
+        captionBar.addEventListener("pointerdown", guarded((event) => {
             if (event.button !== 0 || event.target.closest(".close-box"))
                 return;
             const startX = event.clientX - this.element.offsetLeft;
             const startY = event.clientY - this.element.offsetTop;
             captionBar.setPointerCapture(event.pointerId);
-            const move = Tarvola.guarded((moved) => {
+            const move = guarded((moved) => {
                 this.element.style.left = `${Math.max(0, moved.clientX - startX)}px`;
                 this.element.style.top = `${Math.max(0, moved.clientY - startY)}px`;
             });
@@ -234,4 +243,4 @@ Tarvola.About = class {
         this.native.aboutGone();
         this.onGone();
     }
-};
+}

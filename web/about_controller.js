@@ -1,10 +1,9 @@
-"use strict";
-var Tarvola = Tarvola || {};
+import { About } from "./about.js";
 
 // At most one About window: made by the first About command, brought forward by the next ones,
 // made afresh after it was closed. The shared lifetime in the module decides; `afterClose` runs
 // once a window has gone (the main window takes the focus back).
-Tarvola.AboutController = class {
+export class AboutController {
     constructor(desktop, facts, native, afterClose) {
         this.desktop = desktop;
         this.facts = facts;
@@ -15,7 +14,7 @@ Tarvola.AboutController = class {
 
     show() {
         if (this.native.aboutCommand() === 1) {
-            this.about = new Tarvola.About(this.desktop, this.facts, this.native, () => {
+            this.about = new About(this.desktop, this.facts, this.native, () => {
                 this.about = null;
                 this.afterClose();
             });
@@ -23,4 +22,4 @@ Tarvola.AboutController = class {
             this.about.present();
         }
     }
-};
+}

@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Assembles the page from its sources, the artwork and the WebAssembly module.
 
-The site: index.html, one script (the page's scripts in order), the style sheet, the module and
+The site: index.html, one script (the page's modules as one bundle), the style sheet, the module and
 its .wasm, the pictures, the web app manifest and a service worker that keeps all of them. The
 single file: the same page with the module, scripts, styles and pictures inside, which opens
 from disk. Each carries a Content-Security-Policy that lets it load nothing but its own parts.
@@ -59,11 +59,11 @@ def main():
     parser = argparse.ArgumentParser()
     for option in ("sources", "assets", "module", "inline-module", "caption", "version", "site", "single-file"):
         parser.add_argument(f"--{option}", required=True)
-    parser.add_argument("--scripts", nargs="+", required=True, help="the page's scripts, in order")
+    parser.add_argument("--script", required=True, help="the page's modules, bundled")
     args = parser.parse_args()
 
     template = read(os.path.join(args.sources, "index.html"))
-    script = "".join(read(os.path.join(args.sources, name)) + "\n" for name in args.scripts)
+    script = read(args.script)
     style = read(os.path.join(args.sources, "tarvola.css"))
 
     # The site.
@@ -100,7 +100,9 @@ def main():
     # The single file.
     pictures = {name: data_url(os.path.join(args.assets, name)) for name in PICTURES if name != "hand.cur"}
     inline_style = style.replace('url("hand.cur")', f'url("{data_url(os.path.join(args.assets, "hand.cur"))}")')
-    inline_scripts = ["var Tarvola = { pictures: " + json.dumps(pictures) + " };", read(args.inline_module), script]
+    inline_scripts = [read(args.inline_module), script]
+    # The pictures as a data block, which the page reads and never runs.
+    picture_block = f'<script type="application/json" id="tarvola-pictures">{json.dumps(pictures)}</script>'
     # The module's loader reads the module inside the script through fetch of a data: address.
     policy = ("default-src 'none'; script-src " + " ".join(source_hash(text) for text in inline_scripts)
               + " 'wasm-unsafe-eval'; style-src " + source_hash(inline_style)
@@ -108,7 +110,7 @@ def main():
     head = (f"<style>{inline_style}</style>\n"
             f'<link rel="icon" href="{data_url(os.path.join(args.assets, "tarvola_32.png"))}" sizes="32x32">')
     write(args.single_file, fill(template, args.caption, policy, head,
-                                 "\n".join(inline_script(text) for text in inline_scripts)))
+                                 "\n".join([picture_block] + [inline_script(text) for text in inline_scripts])))
 
 
 if __name__ == "__main__":

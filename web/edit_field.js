@@ -1,42 +1,28 @@
-"use strict";
-var Tarvola = Tarvola || {};
-
-// Runs an event handler so that nothing it throws leaves it: the page goes on as it was.
-Tarvola.guarded = function (handler) {
-    return function (event) {
-        try {
-            return handler.call(this, event);
-        } catch (error) {
-            console.error(error);
-        }
-    };
-};
-
-// The number of Unicode characters in a text, which is how the fields count their length.
-Tarvola.characterCount = (text) => Array.from(text).length;
+import { characterCount, guarded } from "./handlers_and_text.js";
 
 // One of the main window's text fields: an input that takes at most `maxLength` Unicode
 // characters (null: any number). Typing beyond the limit is refused and a paste is cut to fit,
 // as on the desktop. A paste keeps what comes before its first line break, as a single-line
-// field on Windows does (a browser would join the lines). The refresh cycle writes a field only
-// when its text changes, so that a selection or the caret in it stays where the user put it.
+// field on Windows does (a browser would join the lines). The module's refresh cycle reads
+// `text` and calls `write` (web/edit_field.h); a write changes the input only when the text is
+// new, so that a selection or the caret in it stays where the user put it.
 // With `fitting` ({ points, step, smallest }: the field's own size, the step and the smallest
 // size, in points) a text the cycle writes that is wider than the field is drawn smaller until
 // it shows whole: a result cut at the field's edge would read as another angle.
-Tarvola.EditField = class {
+export class EditField {
     constructor(input, maxLength, fitting = null) {
         this.input = input;
         this.maxLength = maxLength;
         this.fitting = fitting;
         this.accepted = input.value;
         this.replaced = null; // the selection an edit replaces, from its beforeinput
-        input.addEventListener("beforeinput", Tarvola.guarded(() => this.noteReplaced()));
-        input.addEventListener("paste", Tarvola.guarded((event) => this.pasteFirstLine(event)));
-        input.addEventListener("input", Tarvola.guarded(() => this.limitLength()));
+        input.addEventListener("beforeinput", guarded(() => this.noteReplaced()));
+        input.addEventListener("paste", guarded((event) => this.pasteFirstLine(event)));
+        input.addEventListener("input", guarded(() => this.limitLength()));
         // Firefox leaves a field scrolled to the end of the text it selected on Tab: once the
         // focus leaves, the start of a text wider than the field is in view again, minus sign
         // included, as on the desktop.
-        input.addEventListener("blur", Tarvola.guarded(() => { input.scrollLeft = 0; }));
+        input.addEventListener("blur", guarded(() => { input.scrollLeft = 0; }));
     }
 
     get text() {
@@ -92,14 +78,14 @@ Tarvola.EditField = class {
         const value = this.input.value;
         const replaced = this.replaced;
         this.replaced = null;
-        if (this.maxLength === null || Tarvola.characterCount(value) <= this.maxLength) {
+        if (this.maxLength === null || characterCount(value) <= this.maxLength) {
             this.accepted = value;
             return;
         }
         const [head, tail] = this.unchangedEnds(value, replaced);
         const before = value.slice(0, head);
         const after = value.slice(value.length - tail);
-        const room = Math.max(0, this.maxLength - Tarvola.characterCount(before) - Tarvola.characterCount(after));
+        const room = Math.max(0, this.maxLength - characterCount(before) - characterCount(after));
         const kept = Array.from(value.slice(head, value.length - tail)).slice(0, room).join("");
         this.input.value = before + kept + after;
         const caret = before.length + kept.length;
@@ -132,4 +118,4 @@ Tarvola.EditField = class {
             --tail;
         return [head, tail];
     }
-};
+}

@@ -1,16 +1,18 @@
-"use strict";
-var Tarvola = Tarvola || {};
+import { EditField } from "./edit_field.js";
+import { KeyboardMenuBar } from "./keyboard_menu_bar.js";
+import { place } from "./pixels.js";
+import { RefreshTimer } from "./refresh_timer.js";
+import { fontCss } from "./window_font.js";
 
 // The main window: its menu bar with the About entry, its two frames with their headers, fields
-// and unit marks where the shared layout puts them, and the six fields the refresh cycle reads
-// and writes every interval.
-Tarvola.FormTarvola = class {
+// and unit marks where the shared layout puts them, and the six fields, which the module's
+// refresh cycle reads and writes on each tick of Timer1.
+export class FormTarvola {
     constructor(parent, facts, native, showAbout) {
-        this.native = native;
         this.element = document.createElement("main");
         this.element.className = "window main-window";
         this.element.setAttribute("aria-label", facts.caption.trim());
-        this.menuBar = new Tarvola.KeyboardMenuBar(facts.aboutMenuEntry, showAbout);
+        this.menuBar = new KeyboardMenuBar(facts.aboutMenuEntry, showAbout);
         this.element.append(this.menuBar.element);
 
         const client = document.createElement("div");
@@ -26,26 +28,27 @@ Tarvola.FormTarvola = class {
             controls.set(control.name, element);
             (control.container ? controls.get(control.container) : client).append(element);
         }
-        // The fields in tab order, which is also the order of the module's field indexes.
-        this.fields = facts.form.fields.map((field, index) => {
+        // The fields in tab order, which is also the order in which the module's fields find them.
+        this.fields = facts.form.fields.map((field) => {
             const input = controls.get(field.name);
             input.setAttribute("aria-label", field.accessibleName);
             if (field.readOnly) {
                 input.readOnly = true;
                 input.classList.add("result");
             }
-            native.resetField(index);
-            input.value = native.fieldText(index);
             // A result is drawn smaller where it would not fit; what is typed scrolls, as typing does.
             const fitting = field.readOnly ? {
                 points: facts.form.controls.find((control) => control.name === field.name).font.points,
                 step: facts.fonts.fitStepPoints,
                 smallest: facts.fonts.smallestFittedPoints,
             } : null;
-            return new Tarvola.EditField(input, field.maxLength, fitting);
+            return new EditField(input, field.maxLength, fitting);
         });
+        native.useFields(this.fields);
+        native.writeDefaultTexts();
         this.fields[0].input.focus();
-        this.timer = new Tarvola.RefreshTimer(facts.intervalMs, () => this.refresh());
+        this.Timer1 = new RefreshTimer(facts.intervalMs, native.refreshTick);
+        this.Timer1.start();
     }
 
     createControl(control) {
@@ -74,19 +77,8 @@ Tarvola.FormTarvola = class {
                 element.setAttribute("aria-hidden", "true"); // the fields' names say the unit
         }
         element.id = control.name;
-        element.style.font = Tarvola.fontCss(control.font);
-        Tarvola.place(element, control.rect);
+        element.style.font = fontCss(control.font);
+        place(element, control.rect);
         return element;
     }
-
-    // One refresh: the inputs' texts into the module (the results only it writes), one tick of
-    // the cycle, and the texts that changed back into the fields.
-    refresh() {
-        this.fields.forEach((field, index) => {
-            if (!field.input.readOnly)
-                this.native.setField(index, field.text);
-        });
-        this.native.refreshTick();
-        this.fields.forEach((field, index) => field.write(this.native.fieldText(index)));
-    }
-};
+}

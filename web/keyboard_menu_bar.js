@@ -1,10 +1,9 @@
-"use strict";
-var Tarvola = Tarvola || {};
+import { guarded } from "./handlers_and_text.js";
 
 // The main window's menu bar with its one entry, About, which the mouse and the keyboard open:
 // Enter, Space and, as on the desktop, the Down arrow on the entry; F10 goes to the menu bar and
 // Escape back to where the focus was.
-Tarvola.KeyboardMenuBar = class {
+export class KeyboardMenuBar {
     constructor(entry, showAbout) {
         const bar = document.createElement("nav");
         bar.className = "menu-bar";
@@ -15,9 +14,9 @@ Tarvola.KeyboardMenuBar = class {
         item.id = "MenuAbout";
         item.setAttribute("role", "menuitem");
         item.textContent = entry;
-        item.addEventListener("click", Tarvola.guarded(() => showAbout()));
+        item.addEventListener("click", guarded(() => showAbout()));
         let focusBefore = null; // where F10 came from
-        item.addEventListener("keydown", Tarvola.guarded((event) => {
+        item.addEventListener("keydown", guarded((event) => {
             if (event.key === "ArrowDown") { // as on the desktop
                 event.preventDefault();
                 showAbout();
@@ -29,7 +28,7 @@ Tarvola.KeyboardMenuBar = class {
         item.addEventListener("blur", () => { focusBefore = null; });
         bar.append(item);
         // F10 goes to the menu bar, as on the desktop, where the browser passes it on.
-        document.addEventListener("keydown", Tarvola.guarded((event) => {
+        document.addEventListener("keydown", guarded((event) => {
             if (event.key === "F10" && !event.shiftKey) {
                 event.preventDefault();
                 const from = document.activeElement;
@@ -40,4 +39,4 @@ Tarvola.KeyboardMenuBar = class {
         this.element = bar;
         this.item = item;
     }
-};
+}

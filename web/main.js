@@ -1,19 +1,20 @@
-"use strict";
-var Tarvola = Tarvola || {};
-
-// Where a picture of the page is: beside the page, or inside it (the single file sets
-// Tarvola.pictures to the pictures' data).
-Tarvola.pictureUrl = (file) => (Tarvola.pictures && Tarvola.pictures[file]) || file;
+// Starts the page; the bundle made from this module and what it imports is the page's one script.
+import { AboutController } from "./about_controller.js";
+import { FormTarvola } from "./form_tarvola.js";
+import { guarded } from "./handlers_and_text.js";
+import { userSeparators } from "./user_separators.js";
+import { applyWindowStyle } from "./window_style.js";
 
 // The module's functions, with texts as JavaScript strings.
-Tarvola.bindNative = function (module) {
+function bindNative(module) {
     const call = (name, result, args) => module.cwrap(name, result, args);
     return {
         windowFacts: call("tarvola_window_facts", "string", []),
         setSeparators: call("tarvola_set_separators", null, ["string", "string"]),
-        resetField: call("tarvola_reset_field", null, ["number"]),
-        setField: call("tarvola_set_field", null, ["number", "string"]),
-        fieldText: call("tarvola_field_text", "string", ["number"]),
+        // The main window's fields (EditField), in tab order, for the module's fields to read and
+        // write: each text lives in its input alone.
+        useFields: (fields) => { module.editFields = fields; },
+        writeDefaultTexts: call("tarvola_write_default_texts", null, []),
         refreshTick: call("tarvola_refresh_tick", null, []),
         aboutCommand: call("tarvola_about_command", "number", []),
         aboutGone: call("tarvola_about_gone", null, []),
@@ -29,34 +30,36 @@ Tarvola.bindNative = function (module) {
         aboutTakeClose: call("tarvola_about_take_close", "number", []),
         readableLinkColour: call("tarvola_readable_link_colour", "number", ["number", "number"]),
     };
-};
+}
 
 // Starts the page: the module, the user's separators, the main window, and the About command.
-Tarvola.start = async function () {
+async function start() {
     const desktop = document.getElementById("desktop");
     try {
-        const module = await createTarvolaModule({ locateFile: (file) => file });
-        const native = Tarvola.bindNative(module);
+        const module = await globalThis.createTarvolaModule({ locateFile: (file) => file });
+        const native = bindNative(module);
         const facts = JSON.parse(native.windowFacts());
+        applyWindowStyle(facts);
         // Read again when the user changes the browser's languages, as the desktop reads its
         // locale afresh.
         const readSeparators = () => {
-            const separators = Tarvola.userSeparators();
+            const separators = userSeparators();
             native.setSeparators(separators.decimal, separators.group);
         };
         readSeparators();
-        window.addEventListener("languagechange", Tarvola.guarded(readSeparators));
+        window.addEventListener("languagechange", guarded(readSeparators));
 
         let form = null;
-        const about = new Tarvola.AboutController(desktop, facts, native, () => form.menuBar.item.focus());
-        form = new Tarvola.FormTarvola(desktop, facts, native, () => about.show());
-        Tarvola.form = form; // the main window, for the browser's console and the page's tests
+        const about = new AboutController(desktop, facts, native, () => form.menuBar.item.focus());
+        form = new FormTarvola(desktop, facts, native, () => about.show());
+        // The main window, for the browser's console and the page's tests.
+        globalThis.Tarvola = { form };
     } catch (error) {
         console.error(error);
         desktop.textContent = "Tarvola could not start in this browser: it needs WebAssembly.";
     }
     if ("serviceWorker" in navigator && /^https?:$/.test(location.protocol))
         navigator.serviceWorker.register("service_worker.js").catch((error) => console.warn(error));
-};
+}
 
-Tarvola.start();
+start();

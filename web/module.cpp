@@ -1,8 +1,9 @@
 // What the page's script calls in WebAssembly: the window facts, the refresh cycle over the six
-// fields, and the About window's behaviour, lifetime and link colour. Texts cross as UTF-8; a
-// returned text stays valid until the next call that returns one.
+// fields of the page (web/edit_field.h), and the About window's behaviour, lifetime and link
+// colour. Texts cross as UTF-8; a returned text stays valid until the next call that returns one.
 
 #include "web/about_record.h"
+#include "web/edit_field.h"
 #include "web/window_facts.h"
 
 #include "app/about_behaviour.h"
@@ -10,9 +11,7 @@
 #include "app/about_lifetime.h"
 #include "app/click_rule.h"
 #include "app/colour_contrast.h"
-#include "app/field_defaults.h"
 #include "app/form_fields.h"
-#include "app/memory_form.h"
 #include "app/refresh_cycle.h"
 
 #include <emscripten/emscripten.h>
@@ -25,27 +24,28 @@ using namespace tarvola;
 
 namespace {
 
+// The page's six fields, Text1 to Text6, in tab order.
+EditField FieldOf(int index)
+{
+    return EditField(index, kFormFields[static_cast<std::size_t>(index)].defaults.maxLength);
+}
+
 struct Page {
-    MemoryForm form;
+    std::array<EditField, 6> edits {FieldOf(0), FieldOf(1), FieldOf(2), FieldOf(3), FieldOf(4), FieldOf(5)};
+    const RefreshFields fields {edits[0], edits[1], edits[2], edits[3], edits[4], edits[5]};
     LocaleSeparators separators {",", "."};
     std::string returned;
 
     std::unique_ptr<AboutRecord> about;
     std::unique_ptr<AboutBehaviour> behaviour;
-    ClickRule clicks;
+    ClickRule clickRule;
     AboutLifetime lifetime {[this]() -> AboutWindow* {
         about = std::make_unique<AboutRecord>();
         behaviour = std::make_unique<AboutBehaviour>(*about);
-        clicks = {};
+        clickRule = {};
         return about.get();
     }};
 
-    [[nodiscard]] MemoryTextField* field(int index)
-    {
-        const std::array<MemoryTextField*, 6> fields {&form.text1, &form.text2, &form.text3,
-                                                      &form.text4, &form.text5, &form.text6};
-        return index >= 0 && index < 6 ? fields[static_cast<std::size_t>(index)] : nullptr;
-    }
     const char* give(std::string text)
     {
         returned = std::move(text);
@@ -81,34 +81,19 @@ EMSCRIPTEN_KEEPALIVE void tarvola_set_separators(const char* decimal, const char
     ThePage().separators = {decimal ? decimal : "", group ? group : ""};
 }
 
-// Field `index` (0 to 5, Text1 to Text6) takes its default text as the separators show it.
-EMSCRIPTEN_KEEPALIVE void tarvola_reset_field(int index)
+// The page's fields, once the script has handed them over, take their default texts as the
+// separators show them: what the window does as it opens.
+EMSCRIPTEN_KEEPALIVE void tarvola_write_default_texts()
 {
     Page& page = ThePage();
-    if (MemoryTextField* field = page.field(index))
-        field->write(LocalDefaultText(kFormFields[static_cast<std::size_t>(index)].defaults, page.separators));
+    WriteDefaultTexts(page.fields, page.separators);
 }
 
-// The text the user left in field `index`; an index out of range is ignored.
-EMSCRIPTEN_KEEPALIVE void tarvola_set_field(int index, const char* text)
-{
-    if (MemoryTextField* field = ThePage().field(index))
-        field->type(text ? text : "");
-}
-
-// The text of field `index` after the refresh cycle; empty for an index out of range.
-EMSCRIPTEN_KEEPALIVE const char* tarvola_field_text(int index)
-{
-    Page& page = ThePage();
-    const MemoryTextField* field = page.field(index);
-    return page.give(field ? field->text() : std::string());
-}
-
-// One tick of the refresh cycle over the six fields.
+// One tick of the refresh cycle over the page's six fields.
 EMSCRIPTEN_KEEPALIVE void tarvola_refresh_tick()
 {
     Page& page = ThePage();
-    RunRefreshTick(page.form.fields, page.separators);
+    RunRefreshTick(page.fields, page.separators);
 }
 
 // The About command: 1 when the page must make a new About window, 0 when it shows the one it has.
@@ -145,18 +130,18 @@ EMSCRIPTEN_KEEPALIVE void tarvola_about_pointer_moved(int control)
 
 EMSCRIPTEN_KEEPALIVE void tarvola_about_pressed(int control)
 {
-    ThePage().clicks.pressed(ControlOf(control));
+    ThePage().clickRule.pressed(ControlOf(control));
 }
 
 EMSCRIPTEN_KEEPALIVE void tarvola_about_double_clicked()
 {
-    ThePage().clicks.doubleClicked();
+    ThePage().clickRule.doubleClicked();
 }
 
 EMSCRIPTEN_KEEPALIVE void tarvola_about_released(int control)
 {
     Page& page = ThePage();
-    const AboutControl clicked = page.clicks.released(ControlOf(control));
+    const AboutControl clicked = page.clickRule.released(ControlOf(control));
     if (clicked != AboutControl::Background && page.behaviour)
         page.behaviour->clicked(clicked);
 }

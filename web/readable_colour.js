@@ -1,10 +1,7 @@
-"use strict";
-var Tarvola = Tarvola || {};
-
 // `preferred` ([red, green, blue]) as a CSS colour that reads on `element`'s background, made
 // darker or lighter by the shared rule where it would not; null under forced colours, where the
 // system's link colour is used.
-Tarvola.readableColour = function (native, preferred, element) {
+export function readableColour(native, preferred, element) {
     if (window.matchMedia("(forced-colors: active)").matches)
         return null;
     const rgb = (text) => (text.match(/\d+/g) || [0, 0, 0]).slice(0, 3).map(Number);
@@ -12,4 +9,4 @@ Tarvola.readableColour = function (native, preferred, element) {
     const background = packed(rgb(getComputedStyle(element).backgroundColor));
     const colour = native.readableLinkColour(packed(preferred), background);
     return `#${colour.toString(16).padStart(6, "0")}`;
-};
+}

@@ -1,10 +1,7 @@
-"use strict";
-var Tarvola = Tarvola || {};
-
 // The decimal and group separators of the browser's first language, in that language's own
 // digits (Arabic has its own separators), as the desktop reads its user's locale. A language
 // the browser does not know reads as English.
-Tarvola.userSeparators = function () {
+export function userSeparators() {
     const languages = (navigator.languages && navigator.languages.length) ? navigator.languages : [navigator.language];
     let parts;
     try {
@@ -14,4 +11,4 @@ Tarvola.userSeparators = function () {
     }
     const partOf = (type) => (parts.find((part) => part.type === type) || { value: "" }).value;
     return { decimal: partOf("decimal") || ".", group: partOf("group") };
-};
+}

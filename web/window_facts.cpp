@@ -7,7 +7,6 @@
 #include "app/form_fields.h"
 #include "app/form_layout.h"
 #include "app/refresh_cycle.h"
-#include "app/version.h"
 #include "app/window_colours.h"
 #include "app/window_fonts.h"
 #include "app/window_texts.h"
@@ -140,7 +139,7 @@ void WriteForm(Json& json)
         json.key("font").font(FontOf(place.kind)).close('}');
     }
     json.close(']');
-    // In tab order, each with the index the module's field functions take.
+    // In tab order, which is the order in which the module's fields (web/edit_field.h) find them.
     json.key("fields").open('[');
     for (const FormField& field : kFormFields) {
         json.open('{').key("name").text(PlaceOf(field.control).name);
@@ -162,7 +161,8 @@ void WriteAbout(Json& json)
     for (const AboutPlace& place : kAboutLayout) {
         json.open('{').key("name").text(place.name).key("id").number(static_cast<int>(place.control));
         json.key("container").text(PlaceOf(place.container).name).key("rect").rect(place.rect);
-        json.key("hand").boolean(AboutBehaviour::showsHand(place.control)).close('}');
+        json.key("hand").boolean(AboutBehaviour::showsHand(place.control));
+        json.key("tab").number(place.tab).close('}');
     }
     json.close(']');
     json.key("texts").open('{')
@@ -191,7 +191,7 @@ std::string WindowFactsJson()
 {
     Json json;
     json.open('{');
-    json.key("caption").text(kMainCaption).key("version").text(TARVOLA_VERSION_TEXT);
+    json.key("caption").text(kMainCaption);
     json.key("aboutMenuEntry").text(kAboutMenuEntry).key("intervalMs").number(kRefreshIntervalMs);
     json.key("fonts").open('{')
         .key("dialog").font(kDialogFont)

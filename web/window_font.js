@@ -1,7 +1,4 @@
-"use strict";
-var Tarvola = Tarvola || {};
-
-// A font of the shared tables as CSS: the face the layouts are measured in, then faces with the
-// same metrics for systems without it.
-Tarvola.fontCss = (font) =>
+// A font of the shared tables as CSS: its face, then faces with the same metrics for systems
+// without it (the page's own fallbacks, which it writes only here).
+export const fontCss = (font) =>
     `${font.bold ? "bold " : ""}${font.points}pt "${font.face}", "Liberation Sans", Arimo, Arial, sans-serif`;

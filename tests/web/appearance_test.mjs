@@ -8,16 +8,27 @@ import { join } from "node:path";
 
 const APP = new URL("../../app/", import.meta.url);
 
+// The rows of a table `name` declared as std::array<..., N> in a shared header, read by
+// `pattern`: all N of them, or the run stops (a table whose rows the pattern no longer reads
+// would leave its checks with nothing to check).
+function tableRows(text, name, pattern) {
+    const size = Number(text.match(new RegExp(`std::array<\\w+, (\\d+)> ${name}`))[1]);
+    const rows = [...text.matchAll(pattern)];
+    if (rows.length !== size)
+        throw new Error(`read ${rows.length} of the ${size} rows of ${name}`);
+    return rows;
+}
+
 // The layouts in twips as the desktop has them, read from the shared headers: rows of
 // { name, container (null: the client area), rect: [left, top, width, height] }.
 function readLayouts() {
     const form = readFileSync(new URL("form_layout.h", APP), "utf8");
     const about = readFileSync(new URL("about_layout.h", APP), "utf8");
     const numbers = (match, from) => match.slice(from, from + 4).map(Number);
-    const formRows = [...form.matchAll(/\{FormControl::(\w+), FormControlKind::\w+, "(\w+)", FormControl::(\w+), \{(\d+), (\d+), (\d+), (\d+)\}\}/g)]
+    const formRows = tableRows(form, "kFormLayout", /\{FormControl::(\w+), FormControlKind::\w+, "(\w+)", FormControl::(\w+), \{(\d+), (\d+), (\d+), (\d+)\}\}/g)
         .map((row) => ({ name: row[2], container: row[3] === row[1] ? null : row[3], rect: numbers(row, 4) }));
-    const aboutRows = [...about.matchAll(/\{AboutControl::(\w+), AboutControl::(\w+), \{(\d+), (\d+), (\d+), (\d+)\}\}/g)]
-        .map((row) => ({ name: row[1], container: row[2] === "Background" ? null : row[2], rect: numbers(row, 3) }));
+    const aboutRows = tableRows(about, "kAboutLayout", /\{AboutControl::(\w+), "(\w+)", AboutControl::(\w+), \{(\d+), (\d+), (\d+), (\d+)\}, [-\w]+\}/g)
+        .map((row) => ({ name: row[2], container: row[3] === "Background" ? null : row[3], rect: numbers(row, 4) }));
     const client = (text, name) => numbers(text.match(new RegExp(`${name} \\{(\\d+), (\\d+), (\\d+), (\\d+)\\}`)), 1);
     return {
         main: { selector: ".main-window", client: client(form, "kFormClient"), rows: formRows },
@@ -25,6 +36,14 @@ function readLayouts() {
     };
 }
 const LAYOUTS = readLayouts();
+
+// The results' colours as [red, green, blue], from the shared header.
+function readResultColours() {
+    const colours = readFileSync(new URL("window_colours.h", APP), "utf8");
+    const colour = (name) => colours.match(new RegExp(`${name} \\{(\\d+), (\\d+), (\\d+)\\}`)).slice(1, 4).map(Number);
+    return { text: colour("kResultText"), background: colour("kResultBackground") };
+}
+const RESULT_COLOURS = readResultColours();
 
 // Twips to CSS pixels, to the nearest (15 twips make one at 96 dots per inch).
 const pixels = (twips) => Math.floor((twips * 96 + 720) / 1440);
@@ -260,7 +279,7 @@ async function readableInEachScheme(address) {
             if (scheme === "dark") {
                 for (const id of ["Text4", "Text6"])
                     expectEqual(texts.filter((text) => text.id === id).map((text) => [text.colour, text.background]),
-                        [[[0, 0, 0], [224, 224, 224]]], `${id}'s colours under the dark scheme`);
+                        [[RESULT_COLOURS.text, RESULT_COLOURS.background]], `${id}'s colours under the dark scheme`);
                 for (const id of ["Label1", "Label2"]) {
                     const [colour] = texts.filter((text) => text.id === id).map((text) => text.colour);
                     expectTrue(colour[1] > colour[0] && colour[1] > colour[2], `${id} is no longer green: rgb(${colour})`);

@@ -173,18 +173,18 @@ export function fieldTexts(page) {
 // Waits until the page's refresh cycle has run `count` more ticks, counted as they happen.
 export async function afterTicks(page, count) {
     const target = await page.evaluate((more) => {
-        const form = Tarvola.form;
-        if (form.ticksSeen === undefined) {
-            form.ticksSeen = 0;
-            const refresh = form.refresh.bind(form);
-            form.refresh = () => {
-                refresh();
-                ++form.ticksSeen;
+        const timer = Tarvola.form.Timer1;
+        if (timer.ticksSeen === undefined) {
+            timer.ticksSeen = 0;
+            const tick = timer.tick.bind(timer);
+            timer.tick = () => {
+                tick();
+                ++timer.ticksSeen;
             };
         }
-        return form.ticksSeen + more;
+        return timer.ticksSeen + more;
     }, count);
-    await waitFor(page, (until) => Tarvola.form.ticksSeen >= until, target);
+    await waitFor(page, (until) => Tarvola.form.Timer1.ticksSeen >= until, target);
 }
 
 const failures = [];

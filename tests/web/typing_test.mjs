@@ -1,6 +1,7 @@
 // The main window in the browser, driven by real keys, clicks and clipboard pastes: the same
 // conversions as the desktop gives in the user's language, the length limits, read-only
-// results, focus and tab order, a selection that outlives the refresh, and the caption.
+// results, focus and tab order, a selection that outlives the refresh, the caption, Timer1's
+// interval, and the separators following the browser's language.
 // Usage: node typing_test.mjs --browser chromium|firefox --site DIR --caption TEXT
 import {
     afterTicks, allowClipboard, expectEqual, expectTrue, fieldTexts, launch, openPage, options,
@@ -106,16 +107,34 @@ async function checkLimitsAndResults(page) {
     }
 }
 
-// A selection in a result is still there after several ticks, and copies what it shows.
+// A selection in a result is still there after several ticks, which write nothing into a result
+// whose text stays, and copies what it shows.
 async function checkSelectionOutlivesTicks(page) {
     await typeInto(page, "Text1", "45");
     await typeInto(page, "Text2", "0");
     await typeInto(page, "Text3", "0");
     await waitFor(page, () => document.getElementById("Text4").value === "45", undefined, 5000);
     await selectField(page, "Text4");
+    // Counts what is written into the results' inputs: a browser keeps a selection over a write
+    // of the same text, but the write still redraws the field and tells screen readers of a change.
+    await page.evaluate(() => {
+        const value = Object.getOwnPropertyDescriptor(HTMLInputElement.prototype, "value");
+        window.tarvolaResultWrites = 0;
+        for (const id of ["Text4", "Text6"])
+            Object.defineProperty(document.getElementById(id), "value", {
+                get() { return value.get.call(this); },
+                set(text) { ++window.tarvolaResultWrites; value.set.call(this, text); },
+                configurable: true,
+            });
+    });
     await afterTicks(page, 5);
     const selection = await page.$eval("#Text4", (input) => [input.selectionStart, input.selectionEnd]);
     expectEqual(selection, [0, 2], "the selection in Text4 after five ticks");
+    expectEqual(await page.evaluate(() => {
+        for (const id of ["Text4", "Text6"])
+            delete document.getElementById(id).value;
+        return window.tarvolaResultWrites;
+    }), 0, "writes into Text4 and Text6 in five ticks that left their texts as they were");
     await pressControl(page, "c");
     await selectField(page, "Text5");
     await pressControl(page, "v");
@@ -133,6 +152,66 @@ async function checkWideResultShowsWhole(page) {
     await page.keyboard.up("Shift");
     expectEqual(await page.$eval("#Text6", (input) => [input.scrollWidth > input.clientWidth, input.scrollLeft]),
         [false, 0], "Text6, wider than its field in its own size, cut or scrolled after Tab and Shift+Tab");
+}
+
+// Records the delay of every interval timer the page starts, from before its scripts run.
+const recordIntervals = (page) => page.evaluateOnNewDocument(() => {
+    window.tarvolaIntervals = [];
+    const setInterval = window.setInterval;
+    window.setInterval = (handler, delay, ...rest) => {
+        window.tarvolaIntervals.push(delay);
+        return setInterval(handler, delay, ...rest);
+    };
+});
+
+// Timer1 as on the desktop: an interval of 100 ms, the only interval timer the page runs; once
+// started, a first tick no earlier than about one interval later (the clock starts before the
+// timer, so a stall can only make the time seen longer; timers may fire a little early), with
+// the inputs' conversion in Text4, and the ticks going on.
+async function checkTimer1(page) {
+    expectEqual(await page.evaluate(() => [Tarvola.form.Timer1.interval, window.tarvolaIntervals]), [100, [100]],
+        "Timer1's interval and the intervals the page started, in ms");
+    const seen = await page.evaluate(async () => {
+        const timer = Tarvola.form.Timer1;
+        timer.stop();
+        for (const [id, text] of [["Text1", "45"], ["Text2", "30"], ["Text3", "45"]])
+            document.getElementById(id).value = text;
+        const ticks = [];
+        const tick = timer.tick;
+        timer.tick = () => {
+            tick.call(timer);
+            ticks.push({ at: performance.now(), text4: document.getElementById("Text4").value });
+        };
+        const start = performance.now();
+        timer.start();
+        await new Promise((done) => {
+            const poll = () => (ticks.length >= 3 || performance.now() - start > 2000 ? done() : setTimeout(poll, 5));
+            poll();
+        });
+        timer.tick = tick;
+        return { first: ticks.length ? ticks[0].at - start : null, text4: ticks.length ? ticks[0].text4 : null,
+                 count: ticks.length, active: timer.isActive };
+    });
+    expectTrue(seen.first !== null && seen.first >= 90, `a tick well before the interval: the first ${seen.first} ms after the start`);
+    expectEqual(seen.text4, "45,5125", "Text4 after Timer1's first tick");
+    expectTrue(seen.count >= 3 && seen.active, `the ticks stopped after ${seen.count}`);
+}
+
+// The separators are read again when the browser's languages change, as the desktop reads its
+// locale afresh: "1.5" reads as 15 where the dot groups, and as 1.5 once the language is English.
+async function checkSeparatorsFollowTheLanguage(page) {
+    const switchTo = (languages) => page.evaluate((list) => {
+        Object.defineProperty(navigator, "languages", { get: () => list, configurable: true });
+        window.dispatchEvent(new Event("languagechange"));
+    }, languages);
+    await typeInto(page, "Text5", "1.5");
+    await afterTicks(page, 2);
+    expectEqual((await fieldTexts(page))[5], " 15\u00B0 0' 0\"", "Text6 of 1.5 in German");
+    await switchTo(["en-US"]);
+    await afterTicks(page, 2);
+    expectEqual((await fieldTexts(page))[5], " 1\u00B0 30' 0\"", "Text6 of 1.5 after the language became English");
+    await switchTo(["de-DE"]);
+    await afterTicks(page, 2);
 }
 
 // Where the focus is on load and where Tab takes it; the caption as the page's title.
@@ -156,7 +235,7 @@ await run(async () => {
             const browser = await launch(language);
             try {
                 await allowClipboard(browser, address);
-                const page = await openPage(browser, address);
+                const page = await openPage(browser, address, recordIntervals);
                 const opened = await fieldTexts(page);
                 expectEqual([opened[4]], [DECIMAL_DEFAULT[language]], `${language}: Text5 on load`);
                 if (language === "de-DE") {
@@ -164,6 +243,8 @@ await run(async () => {
                     await checkLimitsAndResults(page);
                     await checkSelectionOutlivesTicks(page);
                     await checkWideResultShowsWhole(page);
+                    await checkTimer1(page);
+                    await checkSeparatorsFollowTheLanguage(page);
                 }
                 for (const row of CONVERSIONS.filter((row) => row.language === language))
                     await checkConversion(page, row);
