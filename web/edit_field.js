@@ -9,15 +9,19 @@ import { characterCount, guarded } from "./handlers_and_text.js";
 // With `fitting` ({ points, step, smallest }: the field's own size, the step and the smallest
 // size, in points) a text the cycle writes that is wider than the field is drawn smaller until
 // it shows whole: a result cut at the field's edge would read as another angle.
+// `pasteRule(text)` sees every paste first (keyboard, context menu, a phone's long-press): when
+// it answers true, it has dealt with the paste (an angle written into the converter, or refused)
+// and the field takes nothing.
 export class EditField {
-    constructor(input, maxLength, fitting = null) {
+    constructor(input, maxLength, fitting = null, pasteRule = () => false) {
         this.input = input;
         this.maxLength = maxLength;
         this.fitting = fitting;
+        this.pasteRule = pasteRule;
         this.accepted = input.value;
         this.replaced = null; // the selection an edit replaces, from its beforeinput
         input.addEventListener("beforeinput", guarded(() => this.noteReplaced()));
-        input.addEventListener("paste", guarded((event) => this.pasteFirstLine(event)));
+        input.addEventListener("paste", guarded((event) => this.paste(event)));
         input.addEventListener("input", guarded(() => this.limitLength()));
         // Firefox leaves a field scrolled to the end of the text it selected on Tab: once the
         // focus leaves, the start of a text wider than the field is in view again, minus sign
@@ -55,10 +59,14 @@ export class EditField {
         this.replaced = { start: this.input.selectionStart, end: this.input.selectionEnd, text: this.input.value };
     }
 
-    // A pasted text with line breaks goes in up to its first one, as on the desktop; the
-    // browser itself would join the lines with spaces.
-    pasteFirstLine(event) {
+    // A paste goes to the paste rule first. Otherwise a pasted text with line breaks goes in up
+    // to its first one, as on the desktop; the browser itself would join the lines with spaces.
+    paste(event) {
         const pasted = event.clipboardData ? event.clipboardData.getData("text/plain") : "";
+        if (this.pasteRule(pasted)) {
+            event.preventDefault();
+            return;
+        }
         const lineBreak = pasted.search(/[\r\n]/);
         if (lineBreak < 0)
             return;
