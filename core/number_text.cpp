@@ -1,6 +1,7 @@
 #include "core/number_text.h"
 
 #include "core/conversion_failure.h"
+#include "core/digit_reader.h"
 #include "core/double_chars.h"
 #include "core/rounded_decimal.h"
 
@@ -14,6 +15,7 @@ namespace tarvola {
 
 namespace {
 
+using detail::DigitReader;
 using detail::RoundedDecimal;
 
 // Written exponents saturate here: far beyond the double range either way, and far from
@@ -21,32 +23,6 @@ using detail::RoundedDecimal;
 constexpr long long kExponentCap = 100'000'000'000'000'000;
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-
-// The digit scripts a number may be written in: Latin, Arabic-Indic (U+0660..U+0669) and
-// Persian (U+06F0..U+06F9). One number uses one script.
-enum class DigitScript { None, Latin, ArabicIndic, Persian };
-
-struct Digit {
-    char ascii; // '0'..'9'
-    DigitScript script;
-    std::size_t size; // bytes taken in the UTF-8 text
-};
-
-std::optional<Digit> DigitAt(std::string_view text, std::size_t position)
-{
-    const char c = text[position];
-    if (c >= '0' && c <= '9')
-        return Digit {c, DigitScript::Latin, 1};
-    if (position + 1 >= text.size())
-        return std::nullopt;
-    const auto lead = static_cast<unsigned char>(c);
-    const auto next = static_cast<unsigned char>(text[position + 1]);
-    if (lead == 0xD9 && next >= 0xA0 && next <= 0xA9) // U+0660..U+0669
-        return Digit {static_cast<char>('0' + (next - 0xA0)), DigitScript::ArabicIndic, 2};
-    if (lead == 0xDB && next >= 0xB0 && next <= 0xB9) // U+06F0..U+06F9
-        return Digit {static_cast<char>('0' + (next - 0xB0)), DigitScript::Persian, 2};
-    return std::nullopt;
-}
 
 bool TokenAt(std::string_view text, std::size_t position, std::string_view token)
 {
@@ -78,43 +54,6 @@ struct PlainNumber {
     // Power of ten of the first nonzero digit (0 for "5", -2 for "0,05"); meaningless when every
     // digit is zero. Counted without caps: a text of a million zeros stays exact.
     long long order = 0;
-};
-
-// Reads the digits of one script at `position` onwards, Latin ones by the fastest path.
-class DigitReader {
-public:
-    explicit DigitReader(std::string_view text) : m_text(text) { }
-
-    // The digit at position, if it is one of the number's script; moves past it. A digit of
-    // another script marks the text as mixed.
-    std::optional<char> next(std::size_t& position)
-    {
-        if (position >= m_text.size())
-            return std::nullopt;
-        const char c = m_text[position];
-        const bool latin = c >= '0' && c <= '9';
-        if (latin && m_script == DigitScript::Latin) {
-            ++position;
-            return c;
-        }
-        const std::optional<Digit> digit = latin ? Digit {c, DigitScript::Latin, 1} : DigitAt(m_text, position);
-        if (!digit)
-            return std::nullopt;
-        if (m_script == DigitScript::None)
-            m_script = digit->script;
-        if (digit->script != m_script) {
-            m_mixed = true;
-            return std::nullopt;
-        }
-        position += digit->size;
-        return digit->ascii;
-    }
-    [[nodiscard]] bool mixed() const { return m_mixed; }
-
-private:
-    std::string_view m_text;
-    DigitScript m_script = DigitScript::None;
-    bool m_mixed = false;
 };
 
 std::optional<PlainNumber> ToPlainNumber(std::string_view text, const LocaleSeparators& separators)

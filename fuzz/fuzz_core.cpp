@@ -1,12 +1,14 @@
-// Feeds arbitrary bytes to the number-text rules, the decimal-to-DMS conversion and a whole
-// refresh tick, under the five kinds of locale separators the program meets, and checks the
-// promises that hold for every input.
+// Feeds arbitrary bytes to the number-text rules, the decimal-to-DMS conversion, a whole
+// refresh tick and the reading of a pasted angle, under the five kinds of locale separators the
+// program meets, and checks the promises that hold for every input.
 #include "core/DDeci_to_DMS.h"
 #include "core/DegDMS_to_DegDeci.h"
 #include "core/conversion_failure.h"
 #include "tests/core/dms_text.h"
 #include "tests/core/exact_decimal.h"
+#include "app/angle_paste.h"
 #include "app/field_defaults.h"
+#include "core/angle_text.h"
 #include "app/memory_form.h"
 #include "core/number_text.h"
 #include "app/refresh_cycle.h"
@@ -131,6 +133,66 @@ void CheckTick(const std::vector<std::string>& texts, const LocaleSeparators& se
     }
 }
 
+// The writes of a paste decision, as one text per field in the order given.
+std::vector<std::string> WrittenTexts(const PasteDecision& decision)
+{
+    std::vector<std::string> texts;
+    for (const FieldWrite& write : decision.writes)
+        texts.push_back(write.text);
+    return texts;
+}
+
+// A pasted text: nothing but what ReadAngle says happens; an angle fills Text1..Text3 with whole
+// numbers that read back to it within half a second, and Text5 with at most nine characters that
+// read back to it within half a unit of their last decimal; what is written, pasted again, writes
+// the same.
+void CheckPaste(const std::string& text, const LocaleSeparators& separators)
+{
+    const AngleText read = ReadAngle(text);
+    const PasteDecision dms = DecidePaste(FormControl::Text2, text, separators);
+    const PasteDecision decimal = DecidePaste(FormControl::Text5, text, separators);
+    Check(DecidePaste(FormControl::Text4, text, separators).kind == PasteDecision::Kind::Refused);
+    if (read.kind != AngleText::Kind::Angle) {
+        const auto kind = read.kind == AngleText::Kind::Refused ? PasteDecision::Kind::Refused : PasteDecision::Kind::AsBefore;
+        Check(dms.kind == kind && decimal.kind == kind && dms.writes.empty() && decimal.writes.empty());
+        return;
+    }
+    Check(dms.kind != PasteDecision::Kind::AsBefore && decimal.kind != PasteDecision::Kind::AsBefore);
+    // The angle in thousandths of a second and in billionths of a degree: finer than any field.
+    const std::optional<std::int64_t> milliseconds = read.angle.RoundedMultiple(3'600'000);
+    const std::optional<std::int64_t> billionths = read.angle.RoundedMultiple(1'000'000'000);
+
+    if (dms.kind == PasteDecision::Kind::Writes) {
+        const std::vector<std::string> fields = WrittenTexts(dms);
+        Check(fields.size() == 3 && fields[0].size() <= 3);
+        const auto degrees = test::WholeNumber(fields[0]), minutes = test::WholeNumber(fields[1]);
+        const auto seconds = test::WholeNumber(fields[2]);
+        Check(degrees && minutes && seconds && *minutes >= 0 && *minutes <= 59 && *seconds >= 0 && *seconds <= 59);
+        Check(fields[0] == std::to_string(*degrees) && fields[1] == std::to_string(*minutes)
+              && fields[2] == std::to_string(*seconds));
+        const std::int64_t total = *degrees * 3600 + *minutes * 60 + *seconds;
+        Check(milliseconds && std::abs(total * 1000 - *milliseconds) <= 500);
+        const std::int64_t magnitude = std::abs(total);
+        const std::string again = std::to_string(magnitude / 3600) + "\u00B0 " + std::to_string(magnitude % 3600 / 60)
+            + "' " + std::to_string(magnitude % 60) + "\"" + (total < 0 ? " S" : "");
+        Check(WrittenTexts(DecidePaste(FormControl::Text1, again, separators)) == fields);
+    }
+    if (decimal.kind == PasteDecision::Kind::Writes) {
+        const std::string written = WrittenTexts(decimal).at(0);
+        Check(test::FirstCharacters(written, 9) == written && written != "-0");
+        const std::optional<double> value = TryParseNumber(written, separators);
+        Check(value.has_value());
+        const std::size_t separator = written.find(separators.decimal);
+        const std::size_t decimals = separator == std::string::npos ? 0 : written.size() - separator - separators.decimal.size();
+        Check(decimals == 0 || written.back() != '0');
+        if (billionths) {
+            const double error = std::abs(*value * 1e9 - static_cast<double>(*billionths));
+            Check(error <= 0.5 * std::pow(10.0, 9 - static_cast<int>(decimals)) + 1e-6 * std::abs(*value * 1e9) + 1);
+        }
+        Check(WrittenTexts(DecidePaste(FormControl::Text5, written + "\u00B0", separators)) == WrittenTexts(decimal));
+    }
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
@@ -159,5 +221,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     CheckDmsText(dms, texts[3], separators);
 
     CheckTick(texts, separators);
+
+    // The whole input pasted (its first line counts), and each text on its own line.
+    CheckPaste(std::string(rest), separators);
+    for (const std::string& text : texts)
+        CheckPaste(text, separators);
     return 0;
 }

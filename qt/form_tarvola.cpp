@@ -6,6 +6,7 @@
 #include "app/window_texts.h"
 #include "qt/artwork.h"
 #include "qt/edit_field.h"
+#include "qt/field_paste.h"
 #include "qt/fitted_text.h"
 #include "qt/keyboard_menu_bar.h"
 #include "qt/readable_colour.h"
@@ -58,7 +59,10 @@ FormTarvola::FormTarvola(AboutCommands& about, QWidget* parent)
     setTabOrder();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     writeDefaults();
+    // The field the window opens in has its text selected, as after Tab: typing replaces the
+    // default instead of meeting its length limit.
     field(kFormFields.front())->setFocus();
+    field(kFormFields.front())->selectAll();
 
     KeepOutOfTaskbar(*this);
     CentreOnScreen(*this);
@@ -180,6 +184,9 @@ void FormTarvola::writeDefaults()
 
 void FormTarvola::startRefresh()
 {
+    auto* paste = new FieldPaste(refreshFields(), this);
+    for (const FormField& each : kFormFields)
+        paste->watch(*field(each), each.control);
     Timer1 = new RefreshTimer(refreshFields(), UserSeparators, this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->start();

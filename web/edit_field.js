@@ -13,12 +13,16 @@ import { characterCount, guarded } from "./handlers_and_text.js";
 // keyboard as in any field. It is not read-only to the browser, since Chromium moves no caret
 // in a read-only input (Home and Shift+Arrow did nothing there): assistive software is told it
 // is read-only, and a touch screen shows no keyboard for it.
+// `pasteRule(text)` sees every paste into an input first (keyboard, context menu, a phone's
+// long-press): when it answers true, it has dealt with the paste (an angle written into the
+// converter, or refused) and the field takes nothing.
 export class EditField {
-    constructor(input, maxLength, fitting = null, readOnly = false) {
+    constructor(input, maxLength, fitting = null, readOnly = false, pasteRule = () => false) {
         this.input = input;
         this.maxLength = maxLength;
         this.fitting = fitting;
         this.readOnly = readOnly;
+        this.pasteRule = pasteRule;
         this.accepted = input.value;
         this.replaced = null; // the selection an edit replaces, from its beforeinput
         if (readOnly) {
@@ -30,7 +34,7 @@ export class EditField {
             input.addEventListener("input", guarded(() => { input.value = this.accepted; }));
         } else {
             input.addEventListener("beforeinput", guarded(() => this.noteReplaced()));
-            input.addEventListener("paste", guarded((event) => this.pasteFirstLine(event)));
+            input.addEventListener("paste", guarded((event) => this.paste(event)));
             input.addEventListener("input", guarded(() => this.limitLength()));
         }
         // Firefox leaves a field scrolled to the end of the text it selected on Tab: once the
@@ -69,10 +73,14 @@ export class EditField {
         this.replaced = { start: this.input.selectionStart, end: this.input.selectionEnd, text: this.input.value };
     }
 
-    // A pasted text with line breaks goes in up to its first one, as on the desktop; the
-    // browser itself would join the lines with spaces.
-    pasteFirstLine(event) {
+    // A paste goes to the paste rule first. Otherwise a pasted text with line breaks goes in up
+    // to its first one, as on the desktop; the browser itself would join the lines with spaces.
+    paste(event) {
         const pasted = event.clipboardData ? event.clipboardData.getData("text/plain") : "";
+        if (this.pasteRule(pasted)) {
+            event.preventDefault();
+            return;
+        }
         const lineBreak = pasted.search(/[\r\n]/);
         if (lineBreak < 0)
             return;

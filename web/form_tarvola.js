@@ -29,7 +29,7 @@ export class FormTarvola {
             (control.container ? controls.get(control.container) : client).append(element);
         }
         // The fields in tab order, which is also the order in which the module's fields find them.
-        this.fields = facts.form.fields.map((field) => {
+        this.fields = facts.form.fields.map((field, index) => {
             const input = controls.get(field.name);
             input.setAttribute("aria-label", field.accessibleName);
             if (field.readOnly)
@@ -40,11 +40,15 @@ export class FormTarvola {
                 step: facts.fonts.fitStepPoints,
                 smallest: facts.fonts.smallestFittedPoints,
             } : null;
-            return new EditField(input, field.maxLength, fitting, field.readOnly);
+            return new EditField(input, field.maxLength, fitting, field.readOnly,
+                                 (text) => native.paste(index, text));
         });
         native.useFields(this.fields);
         native.writeDefaultTexts();
+        // The field the window opens in has its text selected, as after Tab: typing replaces the
+        // default instead of meeting its length limit.
         this.fields[0].input.focus();
+        this.fields[0].input.select();
         this.Timer1 = new RefreshTimer(facts.intervalMs, native.refreshTick);
         this.Timer1.start();
     }

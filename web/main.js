@@ -16,6 +16,16 @@ function bindNative(module) {
         useFields: (fields) => { module.editFields = fields; },
         writeDefaultTexts: call("tarvola_write_default_texts", null, []),
         refreshTick: call("tarvola_refresh_tick", null, []),
+        // A paste into the field at that index: true when the shared rule dealt with it. The
+        // module reads the text from pastedText.
+        paste: ((pasteCall) => (index, text) => {
+            module.pastedText = text;
+            try {
+                return pasteCall(index) === 1;
+            } finally {
+                module.pastedText = "";
+            }
+        })(call("tarvola_paste", "number", ["number"])),
         aboutCommand: call("tarvola_about_command", "number", []),
         aboutGone: call("tarvola_about_gone", null, []),
         aboutControlAt: call("tarvola_about_control_at", "number", ["number", "number"]),

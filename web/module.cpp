@@ -9,6 +9,7 @@
 #include "app/about_behaviour.h"
 #include "app/about_layout.h"
 #include "app/about_lifetime.h"
+#include "app/angle_paste.h"
 #include "app/click_rule.h"
 #include "app/colour_contrast.h"
 #include "app/form_fields.h"
@@ -59,6 +60,20 @@ Page& ThePage()
     return page;
 }
 
+// The pasted text, however long, crosses through the heap rather than the small stack that a
+// string argument would take.
+EM_JS(int, tarvola_page_pasted_length, (), { return lengthBytesUTF8(Module["pastedText"] || ""); });
+EM_JS(void, tarvola_page_pasted_copy, (char* out, int size), { stringToUTF8(Module["pastedText"] || "", out, size); });
+
+std::string PastedText()
+{
+    const int length = tarvola_page_pasted_length();
+    std::string text(static_cast<std::size_t>(length) + 1, '\0'); // and the NUL the copy ends with
+    tarvola_page_pasted_copy(text.data(), length + 1);
+    text.resize(static_cast<std::size_t>(length));
+    return text;
+}
+
 [[nodiscard]] AboutControl ControlOf(int id)
 {
     return id >= 0 && id <= static_cast<int>(AboutControl::Label5) ? static_cast<AboutControl>(id)
@@ -94,6 +109,23 @@ EMSCRIPTEN_KEEPALIVE void tarvola_refresh_tick()
 {
     Page& page = ThePage();
     RunRefreshTick(page.fields, page.separators);
+}
+
+// A paste into the field at `index` (tab order, 0 for Text1) of the text the script holds in
+// Module.pastedText: 1 when the shared rule dealt with it (an angle written into its converter's
+// fields, or an angle text refused), 0 when the field should paste it as it always did.
+EMSCRIPTEN_KEEPALIVE int tarvola_paste(int index)
+{
+    Page& page = ThePage();
+    if (index < 0 || index >= static_cast<int>(kFormFields.size()))
+        return 0;
+    try {
+        return PasteIntoForm(kFormFields[static_cast<std::size_t>(index)].control, PastedText(), page.fields,
+                             page.separators)
+            ? 1 : 0;
+    } catch (...) {
+        return 1; // out of memory: nothing changes, as for a refused paste
+    }
 }
 
 // The About command: 1 when the page must make a new About window, 0 when it shows the one it has.

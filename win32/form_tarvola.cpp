@@ -95,7 +95,10 @@ FormTarvola::FormTarvola(HINSTANCE instance, AboutCommands& about)
     CentreInWorkArea(m_window, FrameSize(kFrame, kFormClient, dpi));
     ShowWindow(m_window, SW_SHOWNORMAL);
     UpdateWindow(m_window);
+    // The field the window opens in has its text selected, as after Tab: typing replaces the
+    // default instead of meeting its length limit.
     SetFocus(control(kFormFields.front().control));
+    SendMessageW(control(kFormFields.front().control), EM_SETSEL, 0, -1);
     startRefresh();
 }
 
@@ -164,6 +167,9 @@ RefreshFields FormTarvola::refreshFields() const
 
 void FormTarvola::startRefresh()
 {
+    m_paste.emplace(refreshFields());
+    for (const FormField& field : kFormFields)
+        m_paste->watch(control(field.control), field.control);
     Timer1.emplace(m_window, refreshFields());
     Timer1->start();
 }

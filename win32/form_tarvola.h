@@ -3,6 +3,7 @@
 #include "app/about_commands.h"
 #include "app/form_layout.h"
 #include "win32/edit_field.h"
+#include "win32/field_paste.h"
 #include "win32/focus_keeper.h"
 #include "win32/keyboard_menu_bar.h"
 #include "win32/refresh_timer.h"
@@ -57,6 +58,7 @@ private:
     HWND m_window = nullptr;
     std::array<HWND, kFormLayout.size()> m_controls {}; // by FormControl
     std::array<std::unique_ptr<EditField>, 6> m_fields;  // as kFormFields
+    std::optional<FieldPaste> m_paste;
     std::optional<RefreshTimer> Timer1;
     FocusKeeper m_focusKeeper;
     HBRUSH m_resultBrush = nullptr;

@@ -600,8 +600,10 @@ private slots:
                     text = label->text();
                     shown = label->grab().toImage();
                 } else if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
-                    // Inside the frame; a shown window's caret would add ink of its own.
+                    // Inside the frame; a shown window's caret, and the selection the first field
+                    // opens with, would add ink of their own.
                     edit->clearFocus();
+                    edit->deselect();
                     text = edit->text();
                     shown = edit->grab(edit->rect().adjusted(3, 3, -3, -3)).toImage();
                 }

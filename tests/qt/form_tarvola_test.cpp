@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+#include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
 #include <QSignalSpy>
@@ -269,11 +270,20 @@ private slots:
 
     void startsInText1AndTabsThroughTheFieldsInOrder()
     {
+        // Each field the keyboard reaches has its whole text selected, so typing replaces it.
         QCOMPARE(QApplication::focusWidget(), field("Text1"));
+        QCOMPARE(field("Text1")->selectedText(), QStringLiteral("000"));
         for (const char* next : {"Text2", "Text3", "Text4", "Text5", "Text6"}) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             QCOMPARE(QApplication::focusWidget(), field(next));
+            QCOMPARE(field(next)->selectedText(), field(next)->text());
         }
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+        QCOMPARE(field("Text5")->selectedText(), field("Text5")->text());
+        // A click places the caret where it lands.
+        QTest::mouseClick(field("Text2"), Qt::LeftButton);
+        QCOMPARE(QApplication::focusWidget(), field("Text2"));
+        QVERIFY(!field("Text2")->hasSelectedText());
     }
 
     void reachesTheMenuByKeyboard_data()
@@ -465,6 +475,69 @@ private slots:
         timer->tick();
         QCOMPARE(field("Text4")->text(), Local(text4));
         QCOMPARE(field("Text6")->text(), Local(text6));
+    }
+
+    void pastesAnAngleIntoItsConverter_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<QString>("into");
+        QTest::addColumn<QString>("pasted");
+        QTest::addColumn<bool>("selected");      // the field's text selected, or the caret after its first character
+        QTest::addColumn<QStringList>("inputs"); // Text1, Text2, Text3, Text5 afterwards
+        QTest::addColumn<QString>("result");     // Text4 or Text6, after a tick
+        // Texts written for a comma-decimal, dot-group locale, as above; the pasted ones read the
+        // same under every locale.
+        QTest::newRow("Ctrl+V, degrees side") << "Ctrl+V" << "Text2" << QStringLiteral("33°51′54″S") << false
+                                              << QStringList {"-34", "8", "6", "000,00000"} << "-33,865";
+        QTest::newRow("Shift+Insert, decimal side") << "Shift+Insert" << "Text5" << QStringLiteral("48°51'30.2\"N") << false
+                                                    << QStringList {"000", "00", "00", "48,858389"} << " 48° 51' 30\"";
+        QTest::newRow("context menu, refused") << "menu" << "Text1" << QStringLiteral("-33° 51' 54\"") << true
+                                               << QStringList {"000", "00", "00", "000,00000"} << "0";
+        QTest::newRow("context menu, not an angle") << "menu" << "Text5" << QStringLiteral("12") << true
+                                                    << QStringList {"000", "00", "00", "12"} << " 12° 0' 0\"";
+    }
+    void pastesAnAngleIntoItsConverter()
+    {
+        QFETCH(QString, how);
+        QFETCH(QString, into);
+        QFETCH(QString, pasted);
+        QFETCH(bool, selected);
+        QFETCH(QStringList, inputs);
+        QFETCH(QString, result);
+        QLineEdit* edit = field(into.toLatin1().constData());
+        edit->setFocus();
+        if (selected)
+            edit->selectAll();
+        else
+            edit->setCursorPosition(1);
+        QApplication::clipboard()->setText(pasted);
+        if (how == "menu") {
+            // The line edit's own context menu, opened from the keyboard; its Paste entry.
+            QContextMenuEvent request(QContextMenuEvent::Keyboard, edit->rect().center(),
+                                      edit->mapToGlobal(edit->rect().center()));
+            QApplication::sendEvent(edit, &request);
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            QVERIFY(menu);
+            // Its Paste entry, the one the paste keys are shown in.
+            const QString pasteKeys = QKeySequence(QKeySequence::Paste).toString(QKeySequence::NativeText);
+            const QList<QAction*> entries = menu->actions();
+            const auto paste = std::find_if(entries.begin(), entries.end(),
+                                            [&](QAction* entry) { return entry->text().endsWith(pasteKeys); });
+            QVERIFY(paste != entries.end() && (*paste)->isEnabled());
+            (*paste)->trigger();
+            menu->close();
+        } else {
+            QTest::keyClick(edit, how == "Ctrl+V" ? Qt::Key_V : Qt::Key_Insert,
+                            how == "Ctrl+V" ? Qt::ControlModifier : Qt::ShiftModifier);
+        }
+        const QStringList shown {field("Text1")->text(), field("Text2")->text(), field("Text3")->text(),
+                                 field("Text5")->text()};
+        QStringList expected;
+        for (const QString& input : inputs)
+            expected << (input == "000,00000" ? LocaleUnderTest()->decimalDefault : Local(input));
+        QCOMPARE(shown, expected);
+        m_window->findChild<RefreshTimer*>(QStringLiteral("Timer1"))->tick();
+        QCOMPARE(field(into == "Text5" ? "Text6" : "Text4")->text(), Local(result));
     }
 
     void menuAboutAsksForTheAboutWindowOncePerClick()

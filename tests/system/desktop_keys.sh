@@ -2,7 +2,8 @@
 # Drives the real program as a desktop user would, under a virtual X server with a window
 # manager, with the fonts that lack Liberation Sans (DejaVu Sans takes its place):
 # - the decimal field shows its default text whole (a screenshot);
-# - lines pasted through the real clipboard, ending in a line break, are converted;
+# - lines pasted through the real clipboard, ending in a line break, are converted, and a
+#   coordinate pasted from the X selection with the middle button fills its converter;
 # - F10 and Alt alone highlight the menu bar (a screenshot), Return and Down open About;
 # - a focused picture of About, and the OK as About opens, show a focus mark (a screenshot);
 # - About minimised by the window manager comes back, active, with the same focus, at the next
@@ -66,6 +67,13 @@ paste_and_read '45\n' 3 "45"                                       # Degrees int
 xdotool key Tab Tab Tab Tab
 paste_and_read '12,5\r\n' 1 " 12$(printf '\u00b0') 30' 0\""         # decimal degrees into DMS
 echo "pastes ending in a line break converted"
+# A coordinate pasted from the X selection with the middle button, into Text2 (48 + 8, 40 below
+# the menu, 25 x 19): the whole angle goes to its converter, whose result Text4 is two Tabs on.
+printf '%s' "33°51′54″S" | xclip -selection primary -i
+xdotool mousemove --window "$window" 68 $((49 + menu)) click 2
+xdotool key Tab Tab
+wait_for 50 result_reads "-33,865" || fail "middle-click paste of 33°51′54″S: Text4 reads '$(clipboard)', expected -33,865"
+echo "a coordinate pasted with the middle button converted"
 
 # 3. The menu by keyboard: the menu bar's picture changes when it takes the focus, and Return
 # or Down runs About. After each, Return on the focused OK closes About again.

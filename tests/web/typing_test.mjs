@@ -46,6 +46,13 @@ const CONVERSIONS = [
     { language: "de-DE", paste: "45\nrm -rf", kept: ["45", "45", "45", "45"], text4: "45,7625", text6: " 45° 0' 0\"" },
     { language: "en-US", paste: `12.5825${"9".repeat(5000)}`, kept: ["12.", "12", "12", "12.582599"],
       text4: "12.203333", text6: " 12° 34' 57\"" },
+    // A coordinate fills its converter, the degrees floored and the rest added, or the decimal
+    // field to nine characters; degrees of four characters refuse the paste (45 30 45 stay).
+    { language: "de-DE", paste: "33°51′54″S", kept: ["-34", "8", "6", "-33,865"], text4: "-33,865", text6: " -34° 8' 6\"" },
+    { language: "en-US", paste: "48°51'30.2\"N", kept: ["48", "51", "30", "48.858389"], text4: "48.858333",
+      text6: " 48° 51' 30\"" },
+    { language: "ar-EG", paste: "122° 25' 9.8\" W", kept: ["45", "30", "45", "-122\u066B4194"], text4: "45\u066B5125",
+      text6: " -123° 34' 50\"" },
 ];
 
 // Length limits in Unicode characters (the desktop counts UTF-16 units, so keeps fewer emoji).
@@ -237,16 +244,28 @@ async function checkSeparatorsFollowTheLanguage(page) {
     await afterTicks(page, 2);
 }
 
-// Where the focus is on load and where Tab takes it; the caption as the page's title.
+// Where the focus is on load and where Tab and Shift+Tab take it, each field's text selected;
+// the caption as the page's title.
 async function checkFocusAndTitle(page) {
     const focused = () => page.evaluate(() => document.activeElement && document.activeElement.id);
+    // Whether the focused field has its whole text selected, so that typing replaces it.
+    const wholeSelected = () => page.evaluate(() => {
+        const input = document.activeElement;
+        return input.selectionStart === 0 && input.selectionEnd === input.value.length && input.value.length > 0;
+    });
     expectEqual(await focused(), "Text1", "the focus on load");
+    expectTrue(await wholeSelected(), "Text1's text selected on load");
     const order = [];
     for (let i = 0; i < 5; ++i) {
         await page.keyboard.press("Tab");
         order.push(await focused());
+        expectTrue(await wholeSelected(), `the text of ${order[i]} selected after Tab`);
     }
     expectEqual(order, ["Text2", "Text3", "Text4", "Text5", "Text6"], "the fields Tab goes through");
+    await page.keyboard.down("Shift");
+    await page.keyboard.press("Tab");
+    await page.keyboard.up("Shift");
+    expectTrue(await wholeSelected(), "the text of Text5 selected after Shift+Tab");
     expectTrue(options.caption, "--caption must give the main window's caption");
     expectEqual(await page.$eval("title", (title) => title.textContent), options.caption, "the page's title");
 }

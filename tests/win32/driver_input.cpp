@@ -2,6 +2,7 @@
 
 #include "tests/win32/driver_support.h"
 
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <random>
@@ -49,6 +50,38 @@ void PressCharacter(wchar_t character)
     input[1] = input[0];
     input[1].ki.dwFlags = KEYEVENTF_UNICODE | KEYEVENTF_KEYUP;
     Require(SendInput(2, input, sizeof(INPUT)) == 2, "SendInput takes a character");
+}
+
+void PressChord(WORD modifier, WORD key)
+{
+    INPUT input[4] = {};
+    for (INPUT& event : input)
+        event.type = INPUT_KEYBOARD;
+    input[0].ki.wVk = modifier;
+    input[1].ki.wVk = key;
+    input[2].ki.wVk = key;
+    input[2].ki.dwFlags = KEYEVENTF_KEYUP;
+    input[3].ki.wVk = modifier;
+    input[3].ki.dwFlags = KEYEVENTF_KEYUP;
+    Require(SendInput(4, input, sizeof(INPUT)) == 4, "SendInput takes a key chord");
+}
+
+void SetClipboardText(const std::wstring& text)
+{
+    Require(WaitFor([] { return OpenClipboard(nullptr) != FALSE; }), "the clipboard opens");
+    EmptyClipboard();
+    const std::size_t bytes = (text.size() + 1) * sizeof(wchar_t);
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
+    bool set = false;
+    if (memory) {
+        std::memcpy(GlobalLock(memory), text.c_str(), bytes);
+        GlobalUnlock(memory);
+        set = SetClipboardData(CF_UNICODETEXT, memory) != nullptr;
+        if (!set)
+            GlobalFree(memory);
+    }
+    CloseClipboard();
+    Require(set, "the clipboard takes the text");
 }
 
 UnixTool g_xCursor {{}, "build the x_cursor target of the host build"};

@@ -14,6 +14,11 @@ void Type(HWND edit, const std::wstring& text);
 // held down sends `repeats` more presses before its release, as the keyboard's auto-repeat does.
 void PressKey(WORD key, int repeats = 0);
 void PressCharacter(wchar_t character);
+// A key pressed while a modifier (VK_CONTROL, VK_SHIFT) is held, as Ctrl+V is.
+void PressChord(WORD modifier, WORD key);
+
+// Puts text on the clipboard, as copying it in another program does.
+void SetClipboardText(const std::wstring& text);
 
 // A Unix tool the driver runs (by its Unix path), and what to do when it is missing.
 struct UnixTool {

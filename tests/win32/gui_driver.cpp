@@ -297,7 +297,55 @@ void CheckMainWindow(Program& program)
         if (field != Text6)
             Check(GetNextDlgTabItem(main, edit, FALSE) == MainField(main, static_cast<MainIndex>(i + 1)), "tab order after " + name);
     }
-    Check(FocusOf(program.thread()) == MainField(main, Text1), "Text1 has the focus");
+    DWORD start = 0, end = 0;
+    SendMessageW(MainField(main, Text1), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    Check(FocusOf(program.thread()) == MainField(main, Text1) && start == 0 && end == 3,
+          "Text1 has the focus, its text selected so that typing replaces it",
+          std::to_string(start) + ".." + std::to_string(end));
+}
+
+// Pastes from the clipboard as a user does: Ctrl+V and Shift+Insert in a field clicked into, and
+// WM_PASTE as the edit's context menu sends it. An angle fills its converter's input fields
+// wherever the caret was, a refused angle text changes nothing, any other text pastes as before.
+void CheckPaste(Program& program)
+{
+    HWND main = program.main;
+    HWND text1 = MainField(main, Text1), text2 = MainField(main, Text2), text3 = MainField(main, Text3);
+    HWND text4 = MainField(main, Text4), text5 = MainField(main, Text5), text6 = MainField(main, Text6);
+    RECT field {};
+    GetClientRect(text2, &field);
+    POINT middle {field.right / 2, field.bottom / 2};
+    ClientToScreen(text2, &middle);
+    SetClipboardText(L"33\u00B051\u203254\u2033S");
+    PointAt(middle, "click 1");
+    Require(WaitFor([&] { return FocusOf(program.thread()) == text2; }), "a click puts the focus in Text2");
+    PressChord(VK_CONTROL, 'V');
+    Check(WaitFor([&] { return Text(text1) == L"-34" && Text(text2) == L"8" && Text(text3) == L"6"; }),
+          "Ctrl+V of 33°51′54″S in Text2 writes -34, 8 and 6",
+          Narrow(Text(text1) + L" " + Text(text2) + L" " + Text(text3)));
+    CheckShows(text4, L"-33,865", "the pasted angle converted");
+
+    SetClipboardText(L"48\u00B051'30.2\"N");
+    GetClientRect(text5, &field);
+    POINT left {2, field.bottom / 2};
+    ClientToScreen(text5, &left);
+    PointAt(left, "click 1");
+    Require(WaitFor([&] { return FocusOf(program.thread()) == text5; }), "a click puts the focus in Text5");
+    PressChord(VK_SHIFT, VK_INSERT);
+    Check(WaitFor([&] { return Text(text5) == L"48,858389"; }), "Shift+Insert of 48°51'30.2\"N in Text5 writes 48,858389",
+          Narrow(Text(text5)));
+    CheckShows(text6, L" 48\u00B0 51' 30\"", "the pasted decimal converted");
+
+    SetClipboardText(L"-33\u00B0 51' 54\"");
+    SendMessageW(text3, WM_PASTE, 0, 0);
+    SendMessageW(text5, WM_PASTE, 0, 0);
+    Check(Text(text1) == L"-34" && Text(text3) == L"6" && Text(text5) == L"48,858389",
+          "an ambiguous minus is refused: nothing changes");
+
+    SetClipboardText(L"12");
+    SendMessageW(text5, EM_SETSEL, 0, -1);
+    SendMessageW(text5, WM_PASTE, 0, 0);
+    Check(Text(text5) == L"12", "a plain number pastes as before", Narrow(Text(text5)));
 }
 
 // The columns between a field's inner edges and its text's ink, left and right, as the screen
@@ -1031,6 +1079,7 @@ void Run(const std::wstring& exe, const std::wstring& mode, const std::wstring& 
     } else {
         CheckMainWindow(program);
         CheckRefresh(program, true);
+        CheckPaste(program);
         CheckAbout(program, log);
     }
 }
