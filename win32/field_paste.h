@@ -9,8 +9,9 @@ namespace tarvola::win32 {
 
 // Sends every paste into the main window's fields through the shared paste rule (PasteIntoForm).
 // An EDIT control pastes on WM_PASTE, whatever sends it: Ctrl+V, its context menu, another
-// program; and on Shift+Insert, which some edit controls handle without WM_PASTE. A paste the rule deals with (an angle written into its converter, or an angle
-// text refused) never reaches the control; any other text is pasted by it as it always was.
+// program; and on Shift+Insert, which some edit controls handle without WM_PASTE. A paste the
+// rule deals with (an angle written into its converter, or an angle text refused) never reaches
+// the control; any other text is pasted by it as it always was.
 class FieldPaste {
 public:
     explicit FieldPaste(const RefreshFields& fields) : m_fields(fields) { }
