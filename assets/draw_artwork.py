@@ -137,8 +137,9 @@ def write_cur(name, outline, mask, hot):
         out.write(directory + entry + image)
 
 
-def write_png(name, pixels, palette_size=256):
-    """Writes rows of RGB tuples as an 8-bit palette PNG with a palette of palette_size entries."""
+def write_png(name, pixels, palette_size=256, transparent=None):
+    """Writes rows of RGB tuples as an 8-bit palette PNG with a palette of palette_size entries;
+    the colour `transparent`, when given, is left transparent (a tRNS entry)."""
     colours = []
     index = {}
     for row in pixels:
@@ -165,6 +166,9 @@ def write_png(name, pixels, palette_size=256):
     header = struct.pack(">IIBBBBB", width, height, bit_depth, 3, 0, 0, 0)
     png = b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header)
     png += chunk(b"PLTE", b"".join(bytes(c) for c in colours))
+    if transparent is not None:
+        # One alpha per palette entry up to the transparent one; the entries after it stay opaque.
+        png += chunk(b"tRNS", bytes(255 for _ in range(index[transparent])) + b"\x00")
     png += chunk(b"IDAT", zlib.compress(raw, 9)) + chunk(b"IEND", b"")
     with open(os.path.join(HERE, name), "wb") as out:
         out.write(png)
@@ -342,7 +346,7 @@ MAIL_BACKGROUND = (240, 240, 240)
 
 def mail_icon(size):
     """A yellow envelope with a stamp and address lines, in at most 16 colours; MAIL_BACKGROUND
-    around it is what the Windows icon leaves transparent."""
+    around it is left transparent in every file, so that no grey box shows on a darker window."""
     background, yellow, shade = MAIL_BACKGROUND, (255, 220, 50), (200, 160, 20)
     ink, stamp, stamp_edge = (40, 40, 40), (220, 40, 40), (255, 255, 255)
     pixels = canvas(size, size, background)
@@ -418,8 +422,8 @@ if __name__ == "__main__":
     write_multi_ico("tarvola.ico", [program_icon(size) for size in (48, 16, 24, 32, 96, 256)])
     write_rgb_png("donation.png", donation_picture())
     write_rgb_png("site_banner.png", site_banner())
-    write_png("mail_32.png", mail_icon(32), palette_size=16)
-    write_png("mail_16.png", mail_icon(16), palette_size=16)
+    write_png("mail_32.png", mail_icon(32), palette_size=16, transparent=MAIL_BACKGROUND)
+    write_png("mail_16.png", mail_icon(16), palette_size=16, transparent=MAIL_BACKGROUND)
     outline, mask = hand_cursor()
     write_xbm("hand_cursor.xbm", outline, hot=(5, 0))
     write_xbm("hand_cursor_mask.xbm", mask, hot=(5, 0))
@@ -436,6 +440,6 @@ if __name__ == "__main__":
     # the sizes browsers install a web app with.
     write_rgb_png("donation_2x.png", donation_picture(2))
     write_rgb_png("site_banner_2x.png", site_banner(2))
-    write_png("mail_64.png", mail_icon(64), palette_size=16)
+    write_png("mail_64.png", mail_icon(64), palette_size=16, transparent=MAIL_BACKGROUND)
     for icon_size in WEB_ICON_SIZES:
         write_png(f"tarvola_{icon_size}.png", program_icon(icon_size))

@@ -256,14 +256,15 @@ private slots:
         QCOMPARE(child<QPushButton>(about, "Command1")->text(), QString::fromUtf8(kOkText));
         QVERIFY(!child<QPushButton>(about, "Command1")->isDefault());
         // Every picture is really there, at its size, drawn from its own compiled-in drawing (the
-        // mail icon's 32-pixel one, not its 16-pixel one scaled up).
+        // mail icon's 32-pixel one, not its 16-pixel one scaled up), compared as it is drawn:
+        // premultiplied, where a transparent pixel has no colour of its own.
         const std::pair<const char*, const char*> pictures[] = {
             {"PictureDon", "donation.png"}, {"Image2", "site_banner.png"},
             {"Image1", "mail_32.png"},      {"Picture1", "tarvola.png"}};
         for (const auto& [name, drawing] : pictures) {
-            const QImage expected = ArtworkImage(QLatin1String(drawing)).convertToFormat(QImage::Format_ARGB32);
+            const QImage expected = ArtworkImage(QLatin1String(drawing)).convertToFormat(QImage::Format_ARGB32_Premultiplied);
             QVERIFY2(!expected.isNull(), drawing);
-            QVERIFY2(child<QLabel>(about, name)->pixmap().toImage().convertToFormat(QImage::Format_ARGB32) == expected, name);
+            QVERIFY2(child<QLabel>(about, name)->pixmap().toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied) == expected, name);
         }
     }
 
