@@ -6,11 +6,13 @@ import { fontCss } from "./window_font.js";
 
 // The main window: its menu bar with the About entry, its two frames with their headers, fields
 // and unit marks where the shared layout puts them, and the six fields, which the module's
-// refresh cycle reads and writes on each tick of Timer1.
+// refresh cycle reads and writes on each tick of Timer1. It is built, laid out and kept hidden
+// while the module is on its way, and shown by open() with its fields' first texts.
 export class FormTarvola {
-    constructor(parent, facts, native, showAbout) {
+    constructor(parent, facts, showAbout) {
+        this.facts = facts;
         this.element = document.createElement("main");
-        this.element.className = "window main-window";
+        this.element.className = "window main-window opening";
         this.element.setAttribute("aria-label", facts.caption.trim());
         this.menuBar = new KeyboardMenuBar(facts.aboutMenuEntry, showAbout);
         this.element.append(this.menuBar.element);
@@ -42,10 +44,16 @@ export class FormTarvola {
             } : null;
             return new EditField(input, field.maxLength, fitting, field.readOnly);
         });
+    }
+
+    // Opens the window as the desktop does once the module is ready: its fields take their
+    // default texts, the window shows with the focus in the first field, and Timer1 starts.
+    open(native) {
         native.useFields(this.fields);
         native.writeDefaultTexts();
+        this.element.classList.remove("opening");
         this.fields[0].input.focus();
-        this.Timer1 = new RefreshTimer(facts.intervalMs, native.refreshTick);
+        this.Timer1 = new RefreshTimer(this.facts.intervalMs, native.refreshTick);
         this.Timer1.start();
     }
 
