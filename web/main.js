@@ -48,20 +48,24 @@ function loadModule() {
     });
 }
 
-// Starts the page: the main window from the facts the page carries, while the module compiles
-// and the user's separators are read; then the fields' first texts, Timer1 and the About command.
+// Starts the page: the module, compiling while the user's separators are read; then the main
+// window from the facts the page carries, with its fields' first texts, Timer1 and the About
+// command.
 async function start() {
     const desktop = document.getElementById("desktop");
     try {
         const loading = loadModule();
-        const facts = JSON.parse(document.getElementById("tarvola-facts").textContent);
-        applyWindowStyle(facts);
-        let about = null;
-        const form = new FormTarvola(desktop, facts, () => about && about.show());
         // The separators while the module compiles: the browser's number formats take tens of
         // milliseconds to load the first time.
         const separatorsAtStart = userSeparators();
         const native = bindNative(await loading);
+        // The window is built once the module is ready, in the same task as it opens: built
+        // before, it cost a second style and layout and a frame of its own, and showed later on
+        // a busy machine.
+        const facts = JSON.parse(document.getElementById("tarvola-facts").textContent);
+        applyWindowStyle(facts);
+        let about = null;
+        const form = new FormTarvola(desktop, facts, () => about && about.show());
         // Read again when the user changes the browser's languages, as the desktop reads its
         // locale afresh.
         const readSeparators = (separators = userSeparators()) => {
