@@ -6,8 +6,8 @@ import { fontCss } from "./window_font.js";
 
 // The main window: its menu bar with the About entry, its two frames with their headers, fields
 // and unit marks where the shared layout puts them, and the six fields, which the module's
-// refresh cycle reads and writes on each tick of Timer1. It is built, laid out and kept hidden
-// while the module is on its way, and shown by open() with its fields' first texts.
+// refresh cycle reads and writes on each tick of Timer1. It stays hidden until open() has
+// written its fields' first texts.
 export class FormTarvola {
     constructor(parent, facts, showAbout) {
         this.facts = facts;
