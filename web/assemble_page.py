@@ -13,18 +13,25 @@ import html
 import json
 import os
 import shutil
+import subprocess
 
 PICTURES = ["tarvola.png", "tarvola_96.png", "donation.png", "donation_2x.png", "mail_32.png",
             "mail_64.png", "site_banner.png", "site_banner_2x.png", "hand.cur"]
 APP_ICONS = ["tarvola_32.png", "tarvola_192.png", "tarvola_512.png", "tarvola.svg"]
 MEDIA_TYPES = {".png": "image/png", ".cur": "image/x-icon", ".svg": "image/svg+xml"}
 
-# Loads the browser's number formats while the page's files are on their way: the first one
-# takes tens of milliseconds, which the start then waits for no more (the page reads the user's
-# separators from them). The site's one inline script, allowed by its digest.
-WARM_UP_NUMBER_FORMATS = "try { new Intl.NumberFormat(navigator.languages); } catch {}"
+# The site's one inline script, allowed by its digest: it asks for the module's .wasm and compiles
+# it (main.js hands the compiled module to the module's loader), then loads the browser's number
+# formats, all while the page's files are on their way. The module's loader would ask for the
+# .wasm only once its script had come and run, and the first number format takes tens of
+# milliseconds (the page reads the user's separators from them).
+EARLY_START = ('globalThis.Tarvola = { compiledModule: fetch("tarvola_module.wasm")'
+               '.then((response) => response.ok ? response.arrayBuffer() : Promise.reject(new Error(response.statusText)))'
+               '.then((bytes) => WebAssembly.compile(bytes)) };\n'
+               'globalThis.Tarvola.compiledModule.catch(() => {});\n'
+               'try { new Intl.NumberFormat(navigator.languages); } catch {}')
 
-SITE_POLICY = ("default-src 'self'; script-src 'self' {warm_up} 'wasm-unsafe-eval'; style-src 'self'; "
+SITE_POLICY = ("default-src 'self'; script-src 'self' {early_start} 'wasm-unsafe-eval'; style-src 'self'; "
                "img-src 'self'; connect-src 'self'; manifest-src 'self'; worker-src 'self'; "
                "object-src 'none'; base-uri 'none'; form-action 'none'")
 
@@ -60,12 +67,27 @@ def inline_script(text):
     return f"<script>{text}</script>"
 
 
+def data_block(identifier, value):
+    """A JSON data block, which the page reads and never runs."""
+    text = json.dumps(value, ensure_ascii=False, separators=(",", ":")).replace("</", "<\\/")
+    return f'<script type="application/json" id="{identifier}">{text}</script>'
+
+
+def window_facts(command):
+    """The window facts, printed by the module's facts program (web/window_facts_main.cpp)."""
+    printed = subprocess.run(command, check=True, capture_output=True, text=True, encoding="utf-8").stdout
+    return json.loads(printed)
+
+
 def main():
     parser = argparse.ArgumentParser()
     for option in ("sources", "assets", "module", "inline-module", "caption", "version", "site", "single-file"):
         parser.add_argument(f"--{option}", required=True)
     parser.add_argument("--script", required=True, help="the page's modules, bundled")
+    parser.add_argument("--window-facts", required=True, nargs="+",
+                        help="the command that prints the window facts (Node and the program)")
     args = parser.parse_args()
+    facts_block = data_block("tarvola-facts", window_facts(args.window_facts))
 
     template = read(os.path.join(args.sources, "index.html"))
     script = read(args.script)
@@ -89,21 +111,22 @@ def main():
     def versioned(name):
         return f"{name}?v={hashlib.sha256(read(os.path.join(args.site, name), 'rb')).hexdigest()[:12]}"
     # Everything the window needs is asked for at once, from the head: the scripts deferred (they
-    # run in order once the page is read), the module's .wasm, which the module's loader would
-    # ask for only once both scripts had come and run, and the style, preloaded so that the
-    # number formats load before it has come (a script waits for a style sheet before it).
+    # run in order once the page is read), the module's .wasm, which the inline script compiles
+    # at once, and the style, preloaded so that the inline script runs before it has come (a
+    # script waits for a style sheet before it).
     style_address = versioned("tarvola.css")
     head = (f'<script defer src="{versioned("tarvola_module.js")}"></script>\n'
             f'<script defer src="{versioned("tarvola.js")}"></script>\n'
             '<link rel="preload" href="tarvola_module.wasm" as="fetch" type="application/wasm" crossorigin>\n'
             f'<link rel="preload" href="{style_address}" as="style">\n'
-            f'{inline_script(WARM_UP_NUMBER_FORMATS)}\n'
+            f'{inline_script(EARLY_START)}\n'
             f'<link rel="stylesheet" href="{style_address}">\n'
             '<link rel="manifest" href="manifest.webmanifest">\n'
             '<link rel="icon" href="tarvola_32.png" sizes="32x32">\n'
             '<link rel="icon" href="tarvola.svg" type="image/svg+xml">\n'
             '<link rel="apple-touch-icon" href="tarvola_192.png">')
-    write(os.path.join(args.site, "index.html"), fill(template, args.caption, SITE_POLICY.format(warm_up=source_hash(WARM_UP_NUMBER_FORMATS)), head, ""))
+    write(os.path.join(args.site, "index.html"),
+          fill(template, args.caption, SITE_POLICY.format(early_start=source_hash(EARLY_START)), head, facts_block))
 
     # The service worker keeps every file of the site under a name of this build's contents,
     # each with its digest, so that it keeps nothing but this build. The page goes without one:
@@ -125,8 +148,7 @@ def main():
     pictures = {name: data_url(os.path.join(args.assets, name)) for name in PICTURES if name != "hand.cur"}
     inline_style = style.replace('url("hand.cur")', f'url("{data_url(os.path.join(args.assets, "hand.cur"))}")')
     inline_scripts = [read(args.inline_module), script]
-    # The pictures as a data block, which the page reads and never runs.
-    picture_block = f'<script type="application/json" id="tarvola-pictures">{json.dumps(pictures)}</script>'
+    picture_block = data_block("tarvola-pictures", pictures)
     # The module's loader reads the module inside the script through fetch of a data: address.
     policy = ("default-src 'none'; script-src " + " ".join(source_hash(text) for text in inline_scripts)
               + " 'wasm-unsafe-eval'; style-src " + source_hash(inline_style)
@@ -134,7 +156,7 @@ def main():
     head = (f"<style>{inline_style}</style>\n"
             f'<link rel="icon" href="{data_url(os.path.join(args.assets, "tarvola_32.png"))}" sizes="32x32">')
     write(args.single_file, fill(template, args.caption, policy, head,
-                                 "\n".join([picture_block] + [inline_script(text) for text in inline_scripts])))
+                                 "\n".join([facts_block, picture_block] + [inline_script(text) for text in inline_scripts])))
 
 
 if __name__ == "__main__":

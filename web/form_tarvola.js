@@ -6,11 +6,14 @@ import { fontCss } from "./window_font.js";
 
 // The main window: its menu bar with the About entry, its two frames with their headers, fields
 // and unit marks where the shared layout puts them, and the six fields, which the module's
-// refresh cycle reads and writes on each tick of Timer1.
+// refresh cycle reads and writes on each tick of Timer1. It stays hidden until open() has
+// written its fields' first texts.
 export class FormTarvola {
-    constructor(parent, facts, native, showAbout) {
+    constructor(parent, facts, showAbout) {
+        this.facts = facts;
+        this.native = null; // the module, from open()
         this.element = document.createElement("main");
-        this.element.className = "window main-window";
+        this.element.className = "window main-window opening";
         this.element.setAttribute("aria-label", facts.caption.trim());
         this.menuBar = new KeyboardMenuBar(facts.aboutMenuEntry, showAbout);
         this.element.append(this.menuBar.element);
@@ -40,16 +43,25 @@ export class FormTarvola {
                 step: facts.fonts.fitStepPoints,
                 smallest: facts.fonts.smallestFittedPoints,
             } : null;
+            // Pastes go through the module's paste rule once the window is open (it is hidden
+            // before).
             return new EditField(input, field.maxLength, fitting, field.readOnly,
-                                 (text) => native.paste(index, text));
+                                 (text) => (this.native ? this.native.paste(index, text) : false));
         });
+    }
+
+    // Opens the window as the desktop does once the module is ready: its fields take their
+    // default texts, the window shows with the focus in the first field, and Timer1 starts.
+    open(native) {
+        this.native = native;
         native.useFields(this.fields);
         native.writeDefaultTexts();
+        this.element.classList.remove("opening");
         // The field the window opens in has its text selected, as after Tab: typing replaces the
         // default instead of meeting its length limit.
         this.fields[0].input.focus();
         this.fields[0].input.select();
-        this.Timer1 = new RefreshTimer(facts.intervalMs, native.refreshTick);
+        this.Timer1 = new RefreshTimer(this.facts.intervalMs, native.refreshTick);
         this.Timer1.start();
     }
 

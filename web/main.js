@@ -9,7 +9,6 @@ import { applyWindowStyle } from "./window_style.js";
 function bindNative(module) {
     const call = (name, result, args) => module.cwrap(name, result, args);
     return {
-        windowFacts: call("tarvola_window_facts", "string", []),
         setSeparators: call("tarvola_set_separators", null, ["string", "string"]),
         // The main window's fields (EditField), in tab order, for the module's fields to read and
         // write: each text lives in its input alone.
@@ -42,17 +41,41 @@ function bindNative(module) {
     };
 }
 
-// Starts the page: the module, the user's separators, the main window, and the About command.
+// The module's loader, given the module the site's head has compiled while the page's files
+// arrived, if it has; the single file's module is inside its script.
+function loadModule() {
+    const compiled = globalThis.Tarvola && globalThis.Tarvola.compiledModule;
+    const options = { locateFile: (file) => file };
+    if (!compiled)
+        return globalThis.createTarvolaModule(options);
+    return new Promise((resolve, reject) => {
+        options.instantiateWasm = (imports, receive) => {
+            compiled.then((module) => WebAssembly.instantiate(module, imports).then((instance) => receive(instance, module)))
+                .catch(reject);
+            return {}; // the exports come through receive
+        };
+        globalThis.createTarvolaModule(options).then(resolve, reject);
+    });
+}
+
+// Starts the page: the module, compiling while the user's separators are read; then the main
+// window from the facts the page carries, with its fields' first texts, Timer1 and the About
+// command.
 async function start() {
     const desktop = document.getElementById("desktop");
     try {
-        const loading = globalThis.createTarvolaModule({ locateFile: (file) => file });
-        // The separators while the module arrives and compiles: the browser's number formats
-        // take tens of milliseconds to load the first time.
+        const loading = loadModule();
+        // The separators while the module compiles: the browser's number formats take tens of
+        // milliseconds to load the first time.
         const separatorsAtStart = userSeparators();
         const native = bindNative(await loading);
-        const facts = JSON.parse(native.windowFacts());
+        // The window is built once the module is ready, in the same task as it opens: built
+        // before, it cost a second style and layout and a frame of its own, and showed later on
+        // a busy machine.
+        const facts = JSON.parse(document.getElementById("tarvola-facts").textContent);
         applyWindowStyle(facts);
+        let about = null;
+        const form = new FormTarvola(desktop, facts, () => about && about.show());
         // Read again when the user changes the browser's languages, as the desktop reads its
         // locale afresh.
         const readSeparators = (separators = userSeparators()) => {
@@ -61,9 +84,8 @@ async function start() {
         readSeparators(separatorsAtStart);
         window.addEventListener("languagechange", guarded(() => readSeparators()));
 
-        let form = null;
-        const about = new AboutController(desktop, facts, native, () => form.menuBar.item.focus());
-        form = new FormTarvola(desktop, facts, native, () => about.show());
+        form.open(native);
+        about = new AboutController(desktop, facts, native, () => form.menuBar.item.focus());
         // The main window, for the browser's console and the page's tests.
         globalThis.Tarvola = { form };
     } catch (error) {

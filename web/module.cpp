@@ -1,10 +1,10 @@
-// What the page's script calls in WebAssembly: the window facts, the refresh cycle over the six
-// fields of the page (web/edit_field.h), and the About window's behaviour, lifetime and link
-// colour. Texts cross as UTF-8; a returned text stays valid until the next call that returns one.
+// What the page's script calls in WebAssembly: the refresh cycle over the six fields of the page
+// (web/edit_field.h), and the About window's behaviour, lifetime and link colour. (The window
+// facts are in the page itself: web/window_facts_main.cpp.) Texts cross as UTF-8; a returned text
+// stays valid until the next call that returns one.
 
 #include "web/about_record.h"
 #include "web/edit_field.h"
-#include "web/window_facts.h"
 
 #include "app/about_behaviour.h"
 #include "app/about_layout.h"
@@ -83,12 +83,6 @@ std::string PastedText()
 } // namespace
 
 extern "C" {
-
-// The facts of both windows as JSON (web/window_facts.h).
-EMSCRIPTEN_KEEPALIVE const char* tarvola_window_facts()
-{
-    return ThePage().give(WindowFactsJson());
-}
 
 // The user's separators, for every reading and writing that follows.
 EMSCRIPTEN_KEEPALIVE void tarvola_set_separators(const char* decimal, const char* group)

@@ -194,6 +194,21 @@ const recordIntervals = (page) => page.evaluateOnNewDocument(() => {
     };
 });
 
+// Notes, at every frame from before the page's scripts run, whether the main window shows while
+// a field still lacks its first text (the window is built before the module writes them).
+const watchOpening = (page) => page.evaluateOnNewDocument(() => {
+    window.tarvolaShownWithoutTexts = false;
+    const look = () => {
+        const main = document.querySelector(".main-window");
+        if (main && main.checkVisibility({ visibilityProperty: true })
+            && [1, 2, 3, 4, 5, 6].some((n) => document.getElementById(`Text${n}`).value === ""))
+            window.tarvolaShownWithoutTexts = true;
+        if (!window.Tarvola || !window.Tarvola.form)
+            requestAnimationFrame(look);
+    };
+    requestAnimationFrame(look);
+});
+
 // Timer1 as on the desktop: an interval of 100 ms, the only interval timer the page runs; once
 // started, a first tick no earlier than about one interval later (the clock starts before the
 // timer, so a stall can only make the time seen longer; timers may fire a little early), with
@@ -277,9 +292,11 @@ await run(async () => {
             const browser = await launch(language);
             try {
                 await allowClipboard(browser, address);
-                const page = await openPage(browser, address, recordIntervals);
+                const page = await openPage(browser, address, (opening) => Promise.all([recordIntervals(opening), watchOpening(opening)]));
                 const opened = await fieldTexts(page);
                 expectEqual([opened[4]], [DECIMAL_DEFAULT[language]], `${language}: Text5 on load`);
+                expectEqual(await page.evaluate(() => window.tarvolaShownWithoutTexts), false,
+                    `${language}: the main window shown before its fields had their first texts`);
                 if (language === "de-DE") {
                     await checkFocusAndTitle(page);
                     await checkLimitsAndResults(page);
