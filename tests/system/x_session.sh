@@ -40,18 +40,19 @@ start_x_server() {
 
 # Starts openbox, which frames windows and reports the frame (_NET_FRAME_EXTENTS). It announces
 # itself before it manages new windows, so it counts as ready once it has framed a probe; on a
-# loaded machine that can take seconds. A start the fresh server refused is tried again.
+# loaded machine that can take many seconds. A start that the fresh server refused, or that
+# framed nothing in time, is tried again.
 start_window_manager() {
     local probe="" ready="" attempt
     for attempt in 1 2 3; do
         # Its messages in English, whatever the test's locale: the retry reads them.
         LC_ALL=C.UTF-8 LANGUAGE= openbox --sm-disable > "$scratch/wm.log" 2>&1 &
         wm=$!
-        if wait_for 200 ended_or "$wm" eval 'xprop -root _NET_SUPPORTING_WM_CHECK 2> /dev/null | grep -q "window id"' \
+        if wait_for 400 ended_or "$wm" eval 'xprop -root _NET_SUPPORTING_WM_CHECK 2> /dev/null | grep -q "window id"' \
             && kill -0 "$wm" 2> /dev/null; then
             xmessage -name wm-probe "window manager probe" > /dev/null 2>&1 &
             probe=$!
-            wait_for 100 ended_or "$wm" eval 'xprop -name wm-probe _NET_FRAME_EXTENTS 2> /dev/null | grep -q "= "' \
+            wait_for 200 ended_or "$wm" eval 'xprop -name wm-probe _NET_FRAME_EXTENTS 2> /dev/null | grep -q "= "' \
                 && kill -0 "$wm" 2> /dev/null && ready=1
             kill "$probe" 2> /dev/null || true
         fi
@@ -59,8 +60,11 @@ start_window_manager() {
         kill "$wm" 2> /dev/null || true
         wait "$wm" 2> /dev/null || true
         cat "$scratch/wm.log"
-        grep -q "Failed to open the display" "$scratch/wm.log" || break
-        echo "attempt $attempt: the X server refused the window manager; starting it again"
+        if grep -q "Failed to open the display" "$scratch/wm.log"; then
+            echo "attempt $attempt: the X server refused the window manager; starting it again"
+        else
+            echo "attempt $attempt: the window manager framed nothing in time; starting it again"
+        fi
     done
     fail "the window manager did not start"
 }
