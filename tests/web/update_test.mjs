@@ -117,6 +117,25 @@ async function deploy(from, served) {
 const buildOf = (builds, name, bytes) =>
     ["A", "B"].find((build) => builds[build].get(name) === sha256(bytes)) || "neither";
 
+// The build mark of the style sheet the page applies, once its document is there: a style
+// sheet's answer can come while the document that asked for it is still being made, or while the
+// page moves to it.
+async function styleMark(page) {
+    for (let attempt = 1; ; ++attempt) {
+        try {
+            return await page.evaluate(async (property) => {
+                while (!document.documentElement || document.readyState === "loading")
+                    await new Promise((resolve) => setTimeout(resolve, 10));
+                return getComputedStyle(document.documentElement).getPropertyValue(property);
+            }, STYLE_MARK);
+        } catch (error) {
+            if (attempt === 20)
+                throw error;
+            await new Promise((resolve) => setTimeout(resolve, 50));
+        }
+    }
+}
+
 // Records which build every answer the page gets is (through its worker or not), as [file name,
 // build]; `take()` gives those since the last call. Firefox gives no bytes of a style sheet it
 // reuses from its memory: the mark of the sheet the page applies tells its build then.
@@ -128,8 +147,7 @@ function recordFiles(page, builds) {
         got.push(response.buffer().then((bytes) => [name, buildOf(builds, name, bytes)], async () => {
             if (!name.endsWith(".css") || !response.fromCache())
                 return [name, "unreadable"];
-            const mark = await page.evaluate((property) =>
-                getComputedStyle(document.documentElement).getPropertyValue(property), STYLE_MARK);
+            const mark = await styleMark(page);
             return [name, mark.includes("build B") ? "B" : "A"];
         }));
     });
