@@ -3,7 +3,6 @@ import { guarded } from "./handlers_and_text.js";
 import { openLink } from "./open_link.js";
 import { place } from "./pixels.js";
 import { readableColour } from "./readable_colour.js";
-import { fontCss } from "./window_font.js";
 import { placeByDefault } from "./window_placement.js";
 
 // The About window: a modeless window on the page with the program icon, title, version, the
@@ -111,11 +110,8 @@ export class About {
         default:
             element = document.createElement("span");
             element.textContent = texts[control.name];
+            // Label3 and Label5 take the title's and the version's fonts from the style sheet.
             element.className = control.name === "Label1" || control.name === "Label2" ? "address" : "label";
-            if (control.name === "Label3")
-                element.style.font = fontCss(this.facts.fonts.title);
-            if (control.name === "Label5")
-                element.style.font = fontCss(this.facts.fonts.version);
         }
         element.id = control.name;
         element.dataset.control = control.id;

@@ -1,10 +1,11 @@
 #!/usr/bin/env python3
 """Assembles the page from its sources, the artwork and the WebAssembly module.
 
-The site: index.html, one script (the page's modules as one bundle), the style sheet, the module and
-its .wasm, the pictures, the web app manifest and a service worker that keeps all of them. The
-single file: the same page with the module, scripts, styles and pictures inside, which opens
-from disk. Each carries a Content-Security-Policy that lets it load nothing but its own parts.
+The site: index.html with the main window and the style sheet inside, one script (the page's
+modules as one bundle), the module and its .wasm, the pictures, the web app manifest and a
+service worker that keeps all of them. The single file: the same page with the module, scripts
+and pictures inside too, which opens from disk. Each carries a Content-Security-Policy that lets
+it load nothing but its own parts.
 """
 import argparse
 import base64
@@ -21,17 +22,22 @@ APP_ICONS = ["tarvola_32.png", "tarvola_192.png", "tarvola_512.png", "tarvola.sv
 MEDIA_TYPES = {".png": "image/png", ".cur": "image/x-icon", ".svg": "image/svg+xml"}
 
 # The site's one inline script, allowed by its digest: it asks for the module's .wasm and compiles
-# it (main.js hands the compiled module to the module's loader), then loads the browser's number
-# formats, all while the page's files are on their way. The module's loader would ask for the
-# .wasm only once its script had come and run, and the first number format takes tens of
-# milliseconds (the page reads the user's separators from them).
-EARLY_START = ('globalThis.Tarvola = { compiledModule: fetch("tarvola_module.wasm")'
-               '.then((response) => response.ok ? response.arrayBuffer() : Promise.reject(new Error(response.statusText)))'
-               '.then((bytes) => WebAssembly.compile(bytes)) };\n'
-               'globalThis.Tarvola.compiledModule.catch(() => {});\n'
-               'try { new Intl.NumberFormat(navigator.languages); } catch {}')
+# it as it arrives, while the page's other files come (main.js hands the compiled module to the
+# module's loader); the module's loader would ask for it only once its script had come and run.
+# A host that sends the .wasm as another type gets it compiled once it is all in.
+EARLY_START = """globalThis.Tarvola = { compiledModule: (() => {
+    const compileWhole = () => fetch("tarvola_module.wasm")
+        .then((response) => response.ok ? response.arrayBuffer() : Promise.reject(new Error(response.statusText)))
+        .then((bytes) => WebAssembly.compile(bytes));
+    return WebAssembly.compileStreaming
+        ? WebAssembly.compileStreaming(fetch("tarvola_module.wasm")).catch(compileWhole) : compileWhole();
+})() };
+globalThis.Tarvola.compiledModule.catch(() => {});"""
 
-SITE_POLICY = ("default-src 'self'; script-src 'self' {early_start} 'wasm-unsafe-eval'; style-src 'self'; "
+# Faces with the metrics of the windows' fonts, for systems without them: the page's own.
+FALLBACK_FACES = '"Liberation Sans", Arimo, Arial, sans-serif'
+
+SITE_POLICY = ("default-src 'self'; script-src 'self' {early_start} 'wasm-unsafe-eval'; style-src {style}; "
                "img-src 'self'; connect-src 'self'; manifest-src 'self'; worker-src 'self'; "
                "object-src 'none'; base-uri 'none'; form-action 'none'")
 
@@ -55,10 +61,10 @@ def source_hash(text):
     return "'sha256-" + base64.b64encode(hashlib.sha256(text.encode("utf-8")).digest()).decode("ascii") + "'"
 
 
-def fill(template, caption, policy, head, scripts):
+def fill(template, caption, policy, head, window, scripts):
     return (template.replace("@CONTENT_SECURITY_POLICY@", policy)
             .replace("@CAPTION@", html.escape(caption, quote=False))
-            .replace("@HEAD@", head).replace("@SCRIPTS@", scripts))
+            .replace("@HEAD@", head).replace("@MAIN_WINDOW@", window).replace("@SCRIPTS@", scripts))
 
 
 def inline_script(text):
@@ -67,10 +73,74 @@ def inline_script(text):
     return f"<script>{text}</script>"
 
 
+def inline_style(text):
+    if "</style" in text.lower():
+        raise SystemExit("a style to put inline contains </style")
+    return f"<style>{text}</style>"
+
+
 def data_block(identifier, value):
     """A JSON data block, which the page reads and never runs."""
     text = json.dumps(value, ensure_ascii=False, separators=(",", ":")).replace("</", "<\\/")
     return f'<script type="application/json" id="{identifier}">{text}</script>'
+
+
+def font_css(font):
+    """A font of the shared tables as CSS, with the page's fallback faces."""
+    return f'{"bold " if font["bold"] else ""}{font["points"]:g}pt "{font["face"]}", {FALLBACK_FACES}'
+
+
+def main_window_markup(facts):
+    """The main window as the page is first drawn with it, before any script has run: its menu
+    bar, its frames with their captions, headers and unit marks, and its six fields with their
+    first texts. It stays inert until the script has opened it (web/form_tarvola.js)."""
+    form = facts["form"]
+    fields = {field["name"]: field for field in form["fields"]}
+    children = {}
+    for control in form["controls"]:
+        children.setdefault(control["container"], []).append(control)
+
+    def control_markup(control):
+        name, text = control["name"], html.escape(control["text"])
+        if control["kind"] == "field":
+            field = fields[name]
+            attributes = (f'type="text" autocomplete="off" spellcheck="false" id="{name}" '
+                          f'aria-label="{html.escape(field["accessibleName"])}" value="{html.escape(field["firstText"])}"')
+            if field["readOnly"]:
+                return f'<input class="field result" {attributes} aria-readonly="true" inputmode="none">'
+            return f'<input class="field" {attributes}>'
+        if control["kind"] == "frame":
+            inside = "".join(control_markup(child) for child in children.get(name, []))
+            return (f'<div class="frame" role="group" id="{name}" aria-labelledby="{name}_caption">'
+                    f'<span class="frame-caption" id="{name}_caption">{text}</span>{inside}</div>')
+        if control["kind"] == "header":
+            return f'<span class="header" id="{name}">{text}</span>'
+        return f'<span class="unit-mark" id="{name}" aria-hidden="true">{text}</span>'  # the fields' names say the unit
+
+    client = "".join(control_markup(control) for control in children.get(None, []))
+    return (f'<main class="window main-window" aria-label="{html.escape(facts["caption"].strip())}" inert>'
+            '<nav class="menu-bar" role="menubar" aria-label="Menu">'
+            f'<button type="button" id="MenuAbout" role="menuitem">{html.escape(facts["aboutMenuEntry"])}</button></nav>'
+            f'<div class="client">{client}</div></main>')
+
+
+def window_style(facts):
+    """The style sheet's rules from the shared facts: the dialog font and the results' colours as
+    custom properties, the main window's size and each control's place and font, and the fonts of
+    About's title and version. Rules, not style attributes, which the page's policy refuses."""
+    px = lambda rect: f"left: {rect[0]}px; top: {rect[1]}px; width: {rect[2]}px; height: {rect[3]}px"
+    rgb = lambda colour: f"rgb({colour[0]} {colour[1]} {colour[2]})"
+    fonts, colours, form = facts["fonts"], facts["colours"], facts["form"]
+    rules = [":root { "
+             f"--dialog-font: {font_css(fonts['dialog'])}; "
+             f"--result-background: {rgb(colours['resultBackground'])}; "
+             f"--result-text: {rgb(colours['resultText'])}; }}",
+             f".main-window > .client {{ width: {form['client'][2]}px; height: {form['client'][3]}px; }}"]
+    rules += [f"#{control['name']} {{ {px(control['rect'])}; font: {font_css(control['font'])}; }}"
+              for control in form["controls"]]
+    rules += [f".about-window #Label3 {{ font: {font_css(fonts['title'])}; }}",
+              f".about-window #Label5 {{ font: {font_css(fonts['version'])}; }}"]
+    return "\n/* The windows' shared facts (assembled from the module's facts). */\n" + "\n".join(rules) + "\n"
 
 
 def window_facts(command):
@@ -87,11 +157,13 @@ def main():
     parser.add_argument("--window-facts", required=True, nargs="+",
                         help="the command that prints the window facts (Node and the program)")
     args = parser.parse_args()
-    facts_block = data_block("tarvola-facts", window_facts(args.window_facts))
+    facts = window_facts(args.window_facts)
+    facts_block = data_block("tarvola-facts", facts)
+    window = main_window_markup(facts)
 
     template = read(os.path.join(args.sources, "index.html"))
     script = read(args.script)
-    style = read(os.path.join(args.sources, "tarvola.css"))
+    style = read(os.path.join(args.sources, "tarvola.css")) + window_style(facts)
 
     # The site.
     if os.path.isdir(args.site):
@@ -103,30 +175,29 @@ def main():
     for name in PICTURES + APP_ICONS:
         shutil.copyfile(os.path.join(args.assets, name), os.path.join(args.site, name))
     write(os.path.join(args.site, "tarvola.js"), script)
-    write(os.path.join(args.site, "tarvola.css"), style)
     shutil.copyfile(os.path.join(args.sources, "manifest.webmanifest"),
                     os.path.join(args.site, "manifest.webmanifest"))
-    # The page names its style and scripts with their contents' digest: a browser that keeps
-    # them in memory by address (Firefox keeps style sheets so) takes a new build's as new files.
+    # The page names its scripts with their contents' digest: a browser that keeps them in memory
+    # by address takes a new build's as new files.
     def versioned(name):
         return f"{name}?v={hashlib.sha256(read(os.path.join(args.site, name), 'rb')).hexdigest()[:12]}"
     # Everything the window needs is asked for at once, from the head: the scripts deferred (they
-    # run in order once the page is read), the module's .wasm, which the inline script compiles
-    # at once, and the style, preloaded so that the inline script runs before it has come (a
-    # script waits for a style sheet before it).
-    style_address = versioned("tarvola.css")
+    # run in order once the page is read) and the module's .wasm, which the inline script
+    # compiles as it comes. The style is inside the page, as the window is: the first paint
+    # waits for nothing but the page itself.
     head = (f'<script defer src="{versioned("tarvola_module.js")}"></script>\n'
             f'<script defer src="{versioned("tarvola.js")}"></script>\n'
             '<link rel="preload" href="tarvola_module.wasm" as="fetch" type="application/wasm" crossorigin>\n'
-            f'<link rel="preload" href="{style_address}" as="style">\n'
             f'{inline_script(EARLY_START)}\n'
-            f'<link rel="stylesheet" href="{style_address}">\n'
+            f'{inline_style(style)}\n'
             '<link rel="manifest" href="manifest.webmanifest">\n'
             '<link rel="icon" href="tarvola_32.png" sizes="32x32">\n'
             '<link rel="icon" href="tarvola.svg" type="image/svg+xml">\n'
             '<link rel="apple-touch-icon" href="tarvola_192.png">')
     write(os.path.join(args.site, "index.html"),
-          fill(template, args.caption, SITE_POLICY.format(early_start=source_hash(EARLY_START)), head, facts_block))
+          fill(template, args.caption,
+               SITE_POLICY.format(early_start=source_hash(EARLY_START), style=source_hash(style)), head, window,
+               facts_block))
 
     # The service worker keeps every file of the site under a name of this build's contents,
     # each with its digest, so that it keeps nothing but this build. The page goes without one:
@@ -146,16 +217,16 @@ def main():
 
     # The single file.
     pictures = {name: data_url(os.path.join(args.assets, name)) for name in PICTURES if name != "hand.cur"}
-    inline_style = style.replace('url("hand.cur")', f'url("{data_url(os.path.join(args.assets, "hand.cur"))}")')
+    single_file_style = style.replace('url("hand.cur")', f'url("{data_url(os.path.join(args.assets, "hand.cur"))}")')
     inline_scripts = [read(args.inline_module), script]
     picture_block = data_block("tarvola-pictures", pictures)
     # The module's loader reads the module inside the script through fetch of a data: address.
     policy = ("default-src 'none'; script-src " + " ".join(source_hash(text) for text in inline_scripts)
-              + " 'wasm-unsafe-eval'; style-src " + source_hash(inline_style)
+              + " 'wasm-unsafe-eval'; style-src " + source_hash(single_file_style)
               + "; img-src data:; connect-src data:; base-uri 'none'; form-action 'none'")
-    head = (f"<style>{inline_style}</style>\n"
+    head = (f"{inline_style(single_file_style)}\n"
             f'<link rel="icon" href="{data_url(os.path.join(args.assets, "tarvola_32.png"))}" sizes="32x32">')
-    write(args.single_file, fill(template, args.caption, policy, head,
+    write(args.single_file, fill(template, args.caption, policy, head, window,
                                  "\n".join([facts_block, picture_block] + [inline_script(text) for text in inline_scripts])))
 
 

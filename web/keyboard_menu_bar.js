@@ -1,19 +1,11 @@
 import { guarded } from "./handlers_and_text.js";
 
-// The main window's menu bar with its one entry, About, which the mouse and the keyboard open:
-// Enter, Space and, as on the desktop, the Down arrow on the entry; F10 goes to the menu bar and
-// Escape back to where the focus was.
+// The main window's menu bar (`bar`, drawn with the page) with its one entry, About, which the
+// mouse and the keyboard open: Enter, Space and, as on the desktop, the Down arrow on the entry;
+// F10 goes to the menu bar and Escape back to where the focus was.
 export class KeyboardMenuBar {
-    constructor(entry, showAbout) {
-        const bar = document.createElement("nav");
-        bar.className = "menu-bar";
-        bar.setAttribute("role", "menubar");
-        bar.setAttribute("aria-label", "Menu");
-        const item = document.createElement("button");
-        item.type = "button";
-        item.id = "MenuAbout";
-        item.setAttribute("role", "menuitem");
-        item.textContent = entry;
+    constructor(bar, showAbout) {
+        const item = bar.querySelector("#MenuAbout");
         item.addEventListener("click", guarded(() => showAbout()));
         let focusBefore = null; // where F10 came from
         item.addEventListener("keydown", guarded((event) => {
@@ -26,7 +18,6 @@ export class KeyboardMenuBar {
             }
         }));
         item.addEventListener("blur", () => { focusBefore = null; });
-        bar.append(item);
         // F10 goes to the menu bar, as on the desktop, where the browser passes it on.
         document.addEventListener("keydown", guarded((event) => {
             if (event.key === "F10" && !event.shiftKey) {

@@ -3,7 +3,6 @@ import { AboutController } from "./about_controller.js";
 import { FormTarvola } from "./form_tarvola.js";
 import { guarded } from "./handlers_and_text.js";
 import { userSeparators } from "./user_separators.js";
-import { applyWindowStyle } from "./window_style.js";
 
 // The module's functions, with texts as JavaScript strings.
 function bindNative(module) {
@@ -58,24 +57,31 @@ function loadModule() {
     });
 }
 
-// Starts the page: the module, compiling while the user's separators are read; then the main
-// window from the facts the page carries, with its fields' first texts, Timer1 and the About
-// command.
+// Resolves once the browser has drawn the frame it was about to draw (the page's first one, with
+// the window, when the scripts come before it); a tab in the background draws no frames, and
+// does not wait for one.
+function afterWindowDrawn() {
+    return new Promise((resolve) => {
+        requestAnimationFrame(() => setTimeout(resolve, 0));
+        setTimeout(resolve, 100);
+    });
+}
+
+// Starts the page, whose main window is drawn with it and takes no input yet: the module,
+// compiling while the user's separators are read; then the window's events, and the window
+// opens with its fields' first texts under those separators, Timer1 and the About command.
 async function start() {
     const desktop = document.getElementById("desktop");
     try {
         const loading = loadModule();
-        // The separators while the module compiles: the browser's number formats take tens of
-        // milliseconds to load the first time.
+        // The browser's number formats take tens of milliseconds to load the first time: read
+        // while the module compiles, once the window is drawn, which they would hold back.
+        await afterWindowDrawn();
         const separatorsAtStart = userSeparators();
-        const native = bindNative(await loading);
-        // The window is built once the module is ready, in the same task as it opens: built
-        // before, it cost a second style and layout and a frame of its own, and showed later on
-        // a busy machine.
         const facts = JSON.parse(document.getElementById("tarvola-facts").textContent);
-        applyWindowStyle(facts);
         let about = null;
         const form = new FormTarvola(desktop, facts, () => about && about.show());
+        const native = bindNative(await loading);
         // Read again when the user changes the browser's languages, as the desktop reads its
         // locale afresh.
         const readSeparators = (separators = userSeparators()) => {
@@ -84,7 +90,9 @@ async function start() {
         readSeparators(separatorsAtStart);
         window.addEventListener("languagechange", guarded(() => readSeparators()));
 
-        form.open(native);
+        // The window was made when the browser had read the page's document, which holds it.
+        const navigation = performance.getEntriesByType("navigation")[0];
+        form.open(native, navigation && navigation.domInteractive > 0 ? navigation.domInteractive : performance.now());
         about = new AboutController(desktop, facts, native, () => form.menuBar.item.focus());
         // The main window, for the browser's console and the page's tests.
         globalThis.Tarvola = { form };

@@ -1,8 +1,8 @@
 import { guarded } from "./handlers_and_text.js";
 
 // The main window's timer, Timer1: once started, calls `onTick` every `interval` milliseconds,
-// first after one interval, for as long as the page is open; a tick that throws is skipped and
-// the next ones come all the same.
+// for as long as the page is open; a tick that throws is skipped and the next ones come all the
+// same.
 export class RefreshTimer {
     constructor(interval, onTick) {
         this.interval = interval;
@@ -10,12 +10,20 @@ export class RefreshTimer {
         this.id = null;
     }
 
-    start() {
-        if (this.id === null)
-            this.id = setInterval(guarded(() => this.tick()), this.interval);
+    // Starts the ticks, the first one interval after `countingFrom` (a performance.now() time,
+    // now by default), or at once when that is past.
+    start(countingFrom = performance.now()) {
+        if (this.id !== null)
+            return;
+        const tick = guarded(() => this.tick());
+        this.id = setTimeout(() => {
+            this.id = setInterval(tick, this.interval);
+            tick();
+        }, Math.max(0, countingFrom + this.interval - performance.now()));
     }
 
     stop() {
+        clearTimeout(this.id);
         clearInterval(this.id);
         this.id = null;
     }

@@ -4,6 +4,7 @@
 #include "app/about_layout.h"
 #include "app/about_links.h"
 #include "app/accessible_names.h"
+#include "app/field_defaults.h"
 #include "app/form_fields.h"
 #include "app/form_layout.h"
 #include "app/refresh_cycle.h"
@@ -18,6 +19,11 @@ namespace {
 
 // The page's pixels: one CSS pixel is a pixel at 96 DPI, which browser zoom scales.
 constexpr int kCssDotsPerInch = 96;
+
+// The separators of the page's own language, English, under which the window is first drawn:
+// the fields' defaults then stand as in the defaults' table, and the module writes the user's
+// own once it has read their separators.
+const LocaleSeparators kPageLanguageSeparators {".", ","};
 
 // A JSON writer just big enough for the facts: strings, numbers, arrays and objects.
 class Json {
@@ -149,6 +155,7 @@ void WriteForm(Json& json)
         else
             json.null();
         json.key("accessibleName").text(field.accessibleName).key("readOnly").boolean(field.readOnly);
+        json.key("firstText").text(LocalDefaultText(field.defaults, kPageLanguageSeparators));
         json.close('}');
     }
     json.close(']');

@@ -195,15 +195,22 @@ const recordIntervals = (page) => page.evaluateOnNewDocument(() => {
 });
 
 // Notes, at every frame from before the page's scripts run, whether the main window shows while
-// a field still lacks its first text (the window is built before the module writes them).
+// a field lacks its first text, or takes input before it has opened (what was typed then would
+// give way to the defaults the module writes); and the texts it first showed.
 const watchOpening = (page) => page.evaluateOnNewDocument(() => {
-    window.tarvolaShownWithoutTexts = false;
+    window.tarvolaOpeningFaults = [];
+    window.tarvolaFirstShown = null;
     const look = () => {
         const main = document.querySelector(".main-window");
-        if (main && main.checkVisibility({ visibilityProperty: true })
-            && [1, 2, 3, 4, 5, 6].some((n) => document.getElementById(`Text${n}`).value === ""))
-            window.tarvolaShownWithoutTexts = true;
-        if (!window.Tarvola || !window.Tarvola.form)
+        const opened = window.Tarvola && window.Tarvola.form;
+        if (main && main.checkVisibility({ visibilityProperty: true })) {
+            window.tarvolaFirstShown ??= [1, 2, 3, 4, 5, 6].map((n) => document.getElementById(`Text${n}`).value);
+            if ([1, 2, 3, 4, 5, 6].some((n) => document.getElementById(`Text${n}`).value === ""))
+                window.tarvolaOpeningFaults.push("shown before its fields had their first texts");
+            if (!opened && !main.inert)
+                window.tarvolaOpeningFaults.push("taking input before it opened");
+        }
+        if (!opened)
             requestAnimationFrame(look);
     };
     requestAnimationFrame(look);
@@ -295,8 +302,15 @@ await run(async () => {
                 const page = await openPage(browser, address, (opening) => Promise.all([recordIntervals(opening), watchOpening(opening)]));
                 const opened = await fieldTexts(page);
                 expectEqual([opened[4]], [DECIMAL_DEFAULT[language]], `${language}: Text5 on load`);
-                expectEqual(await page.evaluate(() => window.tarvolaShownWithoutTexts), false,
-                    `${language}: the main window shown before its fields had their first texts`);
+                expectEqual(await page.evaluate(() => [...new Set(window.tarvolaOpeningFaults)]), [],
+                    `${language}: the main window while it opened`);
+                // The window is drawn before the user's separators are read, with the defaults
+                // under the page's own language: only where the user's differ does a text change
+                // as it opens.
+                const firstShown = await page.evaluate(() => window.tarvolaFirstShown);
+                expectEqual([0, 1, 2, 4].map((i) => firstShown[i]),
+                            language === "ar-EG" ? ["000", "00", "00", "000,00000"] : [0, 1, 2, 4].map((i) => opened[i]),
+                            `${language}: the fields' texts in the window's first frame`);
                 if (language === "de-DE") {
                     await checkFocusAndTitle(page);
                     await checkLimitsAndResults(page);

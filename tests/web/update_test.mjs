@@ -2,8 +2,8 @@
 // lets browsers keep every file for ten minutes (max-age on every file), one that has them ask
 // again for the page only (no-cache on the HTML), and the project's own server. Build A is the
 // site as built; build B is A with a mark added to every file (a comment in the page, scripts,
-// worker and icon, a custom property in the style, a custom section in the module, bytes after
-// the end of each picture), the page and the worker naming B's files by their digests and the
+// worker and icon, a custom section in the module, bytes after the end of each picture; the
+// style is inside the page), the page and the worker naming B's files by their digests and the
 // worker's cache renamed, as a new build's do. Every file a page gets and every file a cache
 // keeps is compared with both builds' bytes: each load is one build whole, the second load
 // after the deployment is B, and a tab left open on A goes on converting and opens About with
@@ -22,7 +22,7 @@ const HOSTS = [
     ["the project's server", undefined],
 ];
 // What the page itself loads at its start; About's pictures come when it opens.
-const PAGE_FILES = ["index.html", "tarvola.css", "tarvola.js", "tarvola_module.js", "tarvola_module.wasm"];
+const PAGE_FILES = ["index.html", "tarvola.js", "tarvola_module.js", "tarvola_module.wasm"];
 
 // A byte string's LEB128 length prefix, as a WebAssembly section states its size.
 function leb128(value) {
@@ -37,9 +37,6 @@ function leb128(value) {
     return Buffer.from(bytes);
 }
 
-// A custom property the marked style sheet sets, which a page shows in its computed style.
-const STYLE_MARK = "--tarvola-build";
-
 // `bytes` of the file `name` with `mark` added where the file's readers ignore it.
 function marked(name, bytes, mark) {
     const text = () => bytes.toString("utf8");
@@ -48,8 +45,6 @@ function marked(name, bytes, mark) {
         return Buffer.from(`${text()}<!-- ${mark} -->\n`);
     case ".js":
         return Buffer.from(`${text()}\n// ${mark}\n`);
-    case ".css":
-        return Buffer.from(`${text()}\n:root { ${STYLE_MARK}: "${mark}"; }\n`);
     case ".webmanifest":
         return Buffer.from(JSON.stringify({ ...JSON.parse(text()), tarvola_build: mark }, null, 2));
     case ".wasm": {
@@ -117,39 +112,14 @@ async function deploy(from, served) {
 const buildOf = (builds, name, bytes) =>
     ["A", "B"].find((build) => builds[build].get(name) === sha256(bytes)) || "neither";
 
-// The build mark of the style sheet the page applies, once its document is there: a style
-// sheet's answer can come while the document that asked for it is still being made, or while the
-// page moves to it.
-async function styleMark(page) {
-    for (let attempt = 1; ; ++attempt) {
-        try {
-            return await page.evaluate(async (property) => {
-                while (!document.documentElement || document.readyState === "loading")
-                    await new Promise((resolve) => setTimeout(resolve, 10));
-                return getComputedStyle(document.documentElement).getPropertyValue(property);
-            }, STYLE_MARK);
-        } catch (error) {
-            if (attempt === 20)
-                throw error;
-            await new Promise((resolve) => setTimeout(resolve, 50));
-        }
-    }
-}
-
 // Records which build every answer the page gets is (through its worker or not), as [file name,
-// build]; `take()` gives those since the last call. Firefox gives no bytes of a style sheet it
-// reuses from its memory: the mark of the sheet the page applies tells its build then.
+// build]; `take()` gives those since the last call.
 function recordFiles(page, builds) {
     let got = [];
     page.on("response", (response) => {
         const path = new URL(response.url()).pathname;
         const name = path.endsWith("/") ? "index.html" : path.slice(path.lastIndexOf("/") + 1);
-        got.push(response.buffer().then((bytes) => [name, buildOf(builds, name, bytes)], async () => {
-            if (!name.endsWith(".css") || !response.fromCache())
-                return [name, "unreadable"];
-            const mark = await styleMark(page);
-            return [name, mark.includes("build B") ? "B" : "A"];
-        }));
+        got.push(response.buffer().then((bytes) => [name, buildOf(builds, name, bytes)], () => [name, "unreadable"]));
     });
     return async () => {
         const taken = await Promise.all(got);
