@@ -313,8 +313,8 @@ async function reportTimes(loads) {
                 + `${index ? format(list.map((t) => t.result)) : "".padEnd(20)} ${ratio.toFixed(2)}`);
         }
         console.log("(Timer1's first tick, which writes the first result, comes one refresh interval, 100 ms,"
-            + " after the window's first paint, or at once if the module came later; the bare page's output"
-            + " is its window and its result)");
+            + " after the window was made, as the page was read, or at once if the module came later; the bare"
+            + " page's output is its window and its result)");
         const tick = await measureTick(browser, siteAddress);
         console.log(`\none refresh tick: median ${tick.median.toFixed(1)} µs (batches ${tick.min.toFixed(1)} to ${tick.max.toFixed(1)})`);
     } finally {
