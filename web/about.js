@@ -187,8 +187,25 @@ export class About {
             if (event.key === "Escape") {
                 event.preventDefault();
                 this.close();
+            } else if (event.key === "Tab") {
+                this.keepTabInside(event);
             }
         }));
+    }
+
+    // Tab goes round About's controls, as in a window on the desktop: from the last (the close
+    // box) back to the first, and Shift+Tab from the first to the last. Leaving, it would reach
+    // the main window's fields under About, where the focus cannot be seen.
+    keepTabInside(event) {
+        const stops = [...this.element.querySelectorAll("a[href], button, [tabindex]")]
+            .filter((element) => element.tabIndex >= 0 && !element.disabled);
+        const [first, last] = [stops[0], stops[stops.length - 1]];
+        const next = event.shiftKey ? (document.activeElement === first ? last : null)
+            : (document.activeElement === last ? first : null);
+        if (next) {
+            event.preventDefault();
+            next.focus();
+        }
     }
 
     idOf(name) {

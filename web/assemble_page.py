@@ -93,7 +93,8 @@ def font_css(font):
 def main_window_markup(facts):
     """The main window as the page is first drawn with it, before any script has run: its menu
     bar, its frames with their captions, headers and unit marks, and its six fields with their
-    first texts. It stays inert until the script has opened it (web/form_tarvola.js)."""
+    first texts, then its end mark (the window shows once that is read). It stays inert until the
+    script has opened it (web/form_tarvola.js)."""
     form = facts["form"]
     fields = {field["name"]: field for field in form["fields"]}
     children = {}
@@ -121,7 +122,7 @@ def main_window_markup(facts):
     return (f'<main class="window main-window" aria-label="{html.escape(facts["caption"].strip())}" inert>'
             '<nav class="menu-bar" role="menubar" aria-label="Menu">'
             f'<button type="button" id="MenuAbout" role="menuitem">{html.escape(facts["aboutMenuEntry"])}</button></nav>'
-            f'<div class="client">{client}</div></main>')
+            f'<div class="client">{client}</div><span class="window-end" hidden></span></main>')
 
 
 def window_style(facts):

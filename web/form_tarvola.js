@@ -39,6 +39,9 @@ export class FormTarvola {
         native.useFields(this.fields);
         native.writeDefaultTexts();
         this.element.inert = false;
+        // A selection made while the window was inert (a drag across it) would keep the first
+        // field's selection from showing.
+        document.getSelection()?.removeAllRanges();
         // The field the window opens in has its text selected, as after Tab: typing replaces the
         // default instead of meeting its length limit.
         this.fields[0].input.focus();

@@ -98,9 +98,14 @@ async function start() {
         globalThis.Tarvola = { form };
     } catch (error) {
         console.error(error);
-        desktop.textContent = "Tarvola could not start in this browser: it needs WebAssembly.";
+        desktop.textContent = typeof WebAssembly === "object"
+            ? "Tarvola could not load its converter. Reload the page to try again."
+            : "Tarvola could not start in this browser: it needs WebAssembly.";
     }
-    if ("serviceWorker" in navigator && /^https?:$/.test(location.protocol))
+    // The site keeps itself for offline use; the single file, which names no manifest, has no
+    // worker to keep it.
+    if ("serviceWorker" in navigator && /^https?:$/.test(location.protocol)
+        && document.querySelector('link[rel="manifest"]'))
         navigator.serviceWorker.register("service_worker.js").catch((error) => console.warn(error));
 }
 

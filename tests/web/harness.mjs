@@ -6,6 +6,7 @@
 // both browsers: a real click, then Control+A and keys. (A triple click selects nothing in
 // Firefox under WebDriver BiDi, and typing into a full field is then refused.)
 import puppeteer from "puppeteer-core";
+import { createServer, request as httpRequest } from "node:http";
 import { parseArgs } from "node:util";
 import { inflateSync } from "node:zlib";
 import { serve } from "../../web/serve.mjs";
@@ -60,9 +61,35 @@ export async function allowClipboard(browser, address) {
 }
 
 // Serves the built site on 127.0.0.1; the address ends in "/".
-export async function serveSite() {
+export async function serveSite({ pageCutBefore = null, pause = 400 } = {}) {
     const server = await serve(options.site);
-    return { server, address: `http://127.0.0.1:${server.address().port}/` };
+    if (!pageCutBefore)
+        return { server, address: `http://127.0.0.1:${server.address().port}/` };
+    // With `pageCutBefore`, the page comes in two pieces, as over a slow link: up to the first
+    // place that text is in it, then the rest `pause` ms later. The other files come whole.
+    const front = createServer((request, response) => {
+        const upstream = httpRequest({ host: "127.0.0.1", port: server.address().port, path: request.url,
+                                       method: request.method, headers: request.headers }, (answer) => {
+            const chunks = [];
+            answer.on("data", (chunk) => chunks.push(chunk));
+            answer.on("end", () => {
+                const body = Buffer.concat(chunks);
+                const headers = { ...answer.headers };
+                delete headers["content-length"];
+                delete headers["transfer-encoding"];
+                response.writeHead(answer.statusCode, headers);
+                const cut = /^\/(index\.html)?(\?|$)/.test(request.url) ? body.indexOf(pageCutBefore) : -1;
+                if (cut <= 0)
+                    return response.end(body);
+                response.write(body.subarray(0, cut));
+                setTimeout(() => response.end(body.subarray(cut)), pause);
+            });
+        });
+        upstream.on("error", () => response.writeHead(502).end());
+        request.pipe(upstream);
+    });
+    await new Promise((resolve) => front.listen(0, "127.0.0.1", resolve));
+    return { server: { close: () => { front.close(); server.close(); } }, address: `http://127.0.0.1:${front.address().port}/` };
 }
 
 // Waits until `predicate(arg)`, run in the page, is true; rejects after `timeout` ms. It asks
