@@ -25,13 +25,10 @@ MEDIA_TYPES = {".png": "image/png", ".cur": "image/x-icon", ".svg": "image/svg+x
 # it as it arrives, while the page's other files come (main.js hands the compiled module to the
 # module's loader); the module's loader would ask for it only once its script had come and run.
 # A host that sends the .wasm as another type gets it compiled once it is all in.
-EARLY_START = """globalThis.Tarvola = { compiledModule: (() => {
-    const compileWhole = () => fetch("tarvola_module.wasm")
-        .then((response) => response.ok ? response.arrayBuffer() : Promise.reject(new Error(response.statusText)))
-        .then((bytes) => WebAssembly.compile(bytes));
-    return WebAssembly.compileStreaming
-        ? WebAssembly.compileStreaming(fetch("tarvola_module.wasm")).catch(compileWhole) : compileWhole();
-})() };
+EARLY_START = """globalThis.Tarvola = { compiledModule: fetch("tarvola_module.wasm")
+    .then((response) => response.ok ? response : Promise.reject(new Error(response.statusText)))
+    .then((response) => WebAssembly.compileStreaming(response.clone())
+        .catch(() => response.arrayBuffer().then((bytes) => WebAssembly.compile(bytes)))) };
 globalThis.Tarvola.compiledModule.catch(() => {});"""
 
 # Faces with the metrics of the windows' fonts, for systems without them: the page's own.
@@ -67,16 +64,11 @@ def fill(template, caption, policy, head, window, scripts):
             .replace("@HEAD@", head).replace("@MAIN_WINDOW@", window).replace("@SCRIPTS@", scripts))
 
 
-def inline_script(text):
-    if "</script" in text.lower():
-        raise SystemExit("a script to put inline contains </script")
-    return f"<script>{text}</script>"
-
-
-def inline_style(text):
-    if "</style" in text.lower():
-        raise SystemExit("a style to put inline contains </style")
-    return f"<style>{text}</style>"
+def inline(tag, text):
+    """`text` inside the page as a <script> or <style> element."""
+    if f"</{tag}" in text.lower():
+        raise SystemExit(f"a {tag} to put inline contains </{tag}")
+    return f"<{tag}>{text}</{tag}>"
 
 
 def data_block(identifier, value):
@@ -107,9 +99,7 @@ def main_window_markup(facts):
             field = fields[name]
             attributes = (f'type="text" autocomplete="off" spellcheck="false" id="{name}" '
                           f'aria-label="{html.escape(field["accessibleName"])}" value="{html.escape(field["firstText"])}"')
-            if field["readOnly"]:
-                return f'<input class="field result" {attributes} aria-readonly="true" inputmode="none">'
-            return f'<input class="field" {attributes}>'
+            return f'<input class="{"field result" if field["readOnly"] else "field"}" {attributes}>'
         if control["kind"] == "frame":
             inside = "".join(control_markup(child) for child in children.get(name, []))
             return (f'<div class="frame" role="group" id="{name}" aria-labelledby="{name}_caption">'
@@ -189,8 +179,8 @@ def main():
     head = (f'<script defer src="{versioned("tarvola_module.js")}"></script>\n'
             f'<script defer src="{versioned("tarvola.js")}"></script>\n'
             '<link rel="preload" href="tarvola_module.wasm" as="fetch" type="application/wasm" crossorigin>\n'
-            f'{inline_script(EARLY_START)}\n'
-            f'{inline_style(style)}\n'
+            f'{inline("script", EARLY_START)}\n'
+            f'{inline("style", style)}\n'
             '<link rel="manifest" href="manifest.webmanifest">\n'
             '<link rel="icon" href="tarvola_32.png" sizes="32x32">\n'
             '<link rel="icon" href="tarvola.svg" type="image/svg+xml">\n'
@@ -225,10 +215,10 @@ def main():
     policy = ("default-src 'none'; script-src " + " ".join(source_hash(text) for text in inline_scripts)
               + " 'wasm-unsafe-eval'; style-src " + source_hash(single_file_style)
               + "; img-src data:; connect-src data:; base-uri 'none'; form-action 'none'")
-    head = (f"{inline_style(single_file_style)}\n"
+    head = (inline('style', single_file_style) + "\n"
             f'<link rel="icon" href="{data_url(os.path.join(args.assets, "tarvola_32.png"))}" sizes="32x32">')
     write(args.single_file, fill(template, args.caption, policy, head, window,
-                                 "\n".join([facts_block, picture_block] + [inline_script(text) for text in inline_scripts])))
+                                 "\n".join([facts_block, picture_block] + [inline("script", text) for text in inline_scripts])))
 
 
 if __name__ == "__main__":
